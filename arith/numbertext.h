@@ -1,0 +1,44 @@
+#pragma once
+// Numbers as the user sees them: texts with the German decimal comma.
+//
+// Every number in Skalix lives as the text of a field and is read only when
+// a computation needs it. These are the one place that reads and writes such
+// texts, so every field follows the same rules.
+//
+// What reads as a number (all other texts do not):
+//   - optional spaces or tabs around the number;
+//   - an optional sign, "+" or "-";
+//   - decimal digits 0-9 with at most one decimal separator, the comma;
+//     a decimal point is taken as a decimal separator too, because pupils'
+//     scores are often pasted from programs that write one. At least one
+//     digit must stand on either side of the separator or before it
+//     ("7,5", ",5" and "7," all read);
+//   - nothing else: no thousands separators ("1.000,5" does not read, and a
+//     point is never a thousands separator), no exponents, no hex, no
+//     "inf" or "nan", no digits of other scripts, no inner spaces;
+//   - the value must fit a double: a number too large for one does not read
+//     (so no field ever holds an infinite value); one too small to tell from
+//     zero reads as zero.
+
+#include <QString>
+
+#include <optional>
+
+namespace numbertext {
+
+// The value of a number text, or nothing when the text is not numeric.
+std::optional<double> read(const QString &text);
+
+// Whether the whole text reads as a number; the empty text does not.
+inline bool isNumeric(const QString &text) { return read(text).has_value(); }
+
+// The shortest text that reads back as exactly this value, with a decimal
+// comma and no thousands separator or exponent: 100 -> "100",
+// 91.99 -> "91,99", -0.5 -> "-0,5". Negative zero is written "0".
+QString write(double value);
+
+// The value rounded to one decimal place, halves to the even neighbour:
+// the double nearest to the rounded decimal value.
+double roundToOneDecimal(double value);
+
+} // namespace numbertext

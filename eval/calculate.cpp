@@ -1,0 +1,13 @@
+#include "calculate.h"
+
+#include "key/keytable.h"
+
+namespace eval {
+
+void calculate(KeyForm &form)
+{
+    form.evaluate();
+    keytable::focusVisibleKey(form);
+}
+
+} // namespace eval

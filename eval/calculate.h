@@ -1,0 +1,10 @@
+#pragma once
+
+#include "key/keyform.h"
+
+namespace eval {
+
+// "Berechnen": evaluate, then focus the visible key, always both.
+void calculate(KeyForm &form);
+
+} // namespace eval

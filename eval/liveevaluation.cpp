@@ -1,0 +1,96 @@
+#include "liveevaluation.h"
+
+#include "arith/numbertext.h"
+#include "key/keytable.h"
+
+#include <cmath>
+#include <optional>
+
+namespace eval {
+
+namespace {
+
+using keytable::kGradeFieldCount;
+using keytable::kMssFieldCount;
+
+std::optional<double> keyValue(const KeyForm &form, KeyArray array, int index)
+{
+    return numbertext::read(form.keyText(array, index));
+}
+
+// The reached points on the scale of the key whose top field is given, or
+// nothing when the run has to end silently.
+std::optional<double> scaledScore(const KeyForm &form, KeyArray array, double maximum,
+                                  double achieved)
+{
+    if (maximum == 0)
+        return std::nullopt;
+    const std::optional<double> top = keyValue(form, array, 0);
+    if (!top)
+        return std::nullopt;
+    const double scaled = achieved * *top / maximum;
+    if (!std::isfinite(scaled))
+        return std::nullopt;
+    return scaled;
+}
+
+// The worst grade whose limit is at least the score; the last match wins,
+// so of equal limits the worst grade is shown.
+QString gradeFor(const KeyForm &form, double score)
+{
+    int match = -1;
+    for (int i = 0; i < kGradeFieldCount; ++i) {
+        const std::optional<double> limit = keyValue(form, KeyArray::Grades, i);
+        if (limit && score <= *limit)
+            match = i;
+    }
+    return match < 0 ? QString() : keytable::gradeText(match);
+}
+
+// Walking up from the 0-points field: the first field with a limit is
+// accepted, every later one while the limit accepted before it is below the
+// score. With limits rising towards 15 points this is the fewest points whose
+// limit is at least the score.
+QString mssPointsFor(const KeyForm &form, double score)
+{
+    int accepted = -1;
+    std::optional<double> lastAccepted;
+    for (int k = kMssFieldCount - 1; k >= 0; --k) {
+        const std::optional<double> limit = keyValue(form, KeyArray::Mss, k);
+        if (limit && (!lastAccepted || *lastAccepted < score)) {
+            accepted = k;
+            lastAccepted = limit;
+        }
+    }
+    return accepted < 0 ? QString() : QString::number(keytable::mssPoints(accepted));
+}
+
+} // namespace
+
+void liveEvaluation(KeyForm &form)
+{
+    // An empty text does not read as a number either.
+    const std::optional<double> maximum = numbertext::read(form.maximumText());
+    if (!maximum)
+        return;
+    const std::optional<double> achieved = numbertext::read(form.achievedText());
+    if (!achieved)
+        return;
+
+    const bool gradeMode = !form.isKeyFieldVisible(KeyArray::Mss, 0);
+    const bool mssMode = !gradeMode && !form.isKeyFieldVisible(KeyArray::Grades, 0);
+
+    QString result;
+    if (gradeMode || mssMode) {
+        const KeyArray array = gradeMode ? KeyArray::Grades : KeyArray::Mss;
+        const std::optional<double> score = scaledScore(form, array, *maximum, *achieved);
+        if (!score)
+            return;
+        result = gradeMode ? gradeFor(form, *score) : mssPointsFor(form, *score);
+    } else {
+        form.showMessage(QString::fromUtf16(kInconsistentTableMessage));
+    }
+    form.setResultText(result);
+}
+
+} // namespace eval

@@ -1,0 +1,40 @@
+#pragma once
+// What the grading key, the presets and the evaluation need of the window.
+//
+// The window is the program's only store: the points are the texts of Text1
+// and Text2, the key is the texts of the grade fields Text4(0..50) and the
+// MSS fields Text5(0..15), its mode is which of the two arrays is visible,
+// and the last result is the text of Text3. The logic reads and writes these
+// through this interface alone, so it runs the same on the real window and
+// on a plain in-memory form in the tests.
+//
+// Visibility here is the field's own flag (shown or hidden by the program),
+// not whether the window happens to be on the screen yet.
+
+#include "arith/messagesink.h"
+
+#include <QString>
+
+enum class KeyArray {
+    Grades, // Text4: grade field i stands for the grade 1 + i/10
+    Mss,    // Text5: MSS field k stands for 15 - k points
+};
+
+class KeyForm : public MessageSink
+{
+public:
+    virtual QString maximumText() const = 0;            // Text1
+    virtual QString achievedText() const = 0;           // Text2
+    virtual QString resultText() const = 0;             // Text3
+    virtual void setResultText(const QString &text) = 0; // writing it raises nothing
+
+    virtual QString keyText(KeyArray array, int index) const = 0;
+    virtual void setKeyText(KeyArray array, int index, const QString &text) = 0;
+    virtual bool isKeyFieldVisible(KeyArray array, int index) const = 0;
+    virtual void setKeyFieldVisible(KeyArray array, int index, bool visible) = 0;
+    virtual void setKeyLabelVisible(int index, bool visible) = 0; // Label8(index)
+    virtual void focusKeyField(KeyArray array, int index) = 0;
+
+    // Text2_Change: the live evaluation as the window runs it.
+    virtual void evaluate() = 0;
+};

@@ -1,0 +1,36 @@
+#pragma once
+// The grading key table: what each field stands for, its two modes and
+// moving the focus into it.
+
+#include "keyform.h"
+
+#include <QString>
+
+namespace keytable {
+
+inline constexpr int kGradeFieldCount = 51; // Text4(0) ... Text4(50)
+inline constexpr int kMssFieldCount = 16;   // Text5(0) ... Text5(15)
+inline constexpr int kLabelCount = 58;      // Label8(0) ... Label8(57)
+inline constexpr int kGradeLabelCount = 32; // Label8(0..31) belong to grade mode
+
+// Grade text of grade field i: "1,0" for 0, "1,9" for 9, "6,0" for 50.
+QString gradeText(int index);
+
+// MSS points of MSS field k: 15 - k.
+constexpr int mssPoints(int index) { return kMssFieldCount - 1 - index; }
+
+// Whether grade field i holds a whole grade (1,0, 2,0, ... 6,0).
+constexpr bool isWholeGrade(int index) { return index % 10 == 0; }
+
+void switchToGradeMode(KeyForm &form);
+void switchToMssMode(KeyForm &form);
+
+// Focus the top field of the visible array: Text5(0) if Text4(0) is hidden,
+// then Text4(0) if Text5(0) is hidden. With both shown nothing moves.
+void focusVisibleKey(KeyForm &form);
+
+// The standard key preset's mirrored form: Text5(0) if it is shown, then
+// Text4(0) if it is shown. With both shown the focus ends on Text4(0).
+void focusVisibleKeyMirrored(KeyForm &form);
+
+} // namespace keytable

@@ -1,0 +1,239 @@
+#include "controltable.h"
+
+#include "key/keytable.h"
+
+#include <algorithm>
+#include <array>
+
+namespace controls {
+
+QString elementName(const char *arrayName, int index)
+{
+    return QString::fromLatin1(arrayName) + u'(' + QString::number(index) + u')';
+}
+
+namespace {
+
+constexpr Qt::Alignment kRight = Qt::AlignRight;
+constexpr Qt::Alignment kCentre = Qt::AlignHCenter;
+
+// The controls outside the grading key, from the top of the window down.
+std::vector<ControlSpec> titleAndCommandControls()
+{
+    using enum Kind;
+    return {
+        {.name = "Command1", .kind = Button, .place = {120, 120, 855, 615}, .caption = "Ende",
+         .toolTip = "Beendet den Skalix"},
+        {.name = "Text6(0)", .kind = TextBox, .place = {1080, 120, 3735, 615}, .caption = "Skalix",
+         .fontPoints = 24, .bold = true, .background = Colour::InactiveCaptionText,
+         .framed = false},
+        {.name = "Text6(1)", .kind = TextBox, .place = {3840, 720, 375, 255}, .caption = "von",
+         .fontPoints = 8.25, .bold = true, .background = Colour::InactiveCaptionText,
+         .framed = false},
+        {.name = "Picture1", .kind = Picture, .place = {4200, 120, 2250, 1455},
+         .caption = ":/images/picture1.jpg", .enabled = false},
+        {.name = "Command5", .kind = Button, .place = {6000, 120, 375, 375}, .caption = "?",
+         .toolTip = "Zeigt eine kurze Hilfe an"},
+        {.name = "Label2", .kind = Label, .place = {1080, 960, 1815, 375},
+         .caption = "Maximalpunkte", .fontPoints = 12, .alignment = kRight},
+        {.name = "Text1", .kind = TextBox, .place = {3000, 1080, 1215, 495}, .caption = "100",
+         .toolTip = "Hier stehen die Maximalpunkte der Arbeit", .fontPoints = 13.5,
+         .alignment = kCentre},
+        {.name = "Label3", .kind = Label, .place = {0, 1320, 2895, 615},
+         .caption = "Geben Sie an, wieviele Punkte man in Ihrer Arbeit maximal erreichen konnte:",
+         .alignment = kRight},
+        {.name = "HScroll1", .kind = ScrollBar, .place = {3000, 1560, 1215, 135}, .value = 100},
+        {.name = "Label4", .kind = Label, .place = {1080, 1800, 1815, 375},
+         .caption = "Erreichte Punkte", .fontPoints = 12, .alignment = kRight},
+        {.name = "Text2", .kind = TextBox, .place = {3000, 1920, 1215, 495}, .caption = "75",
+         .toolTip = "Hier steht, wieviele Punkte ein Schüler tatsächlich erreicht hat",
+         .fontPoints = 13.5, .alignment = kCentre},
+        {.name = "Command8", .kind = Button, .place = {4680, 1920, 1695, 615},
+         .caption = "Berechnen"},
+        {.name = "Label5", .kind = Label, .place = {120, 2160, 2775, 375},
+         .caption = "Geben Sie hier an, wieviele Punkte die SchülerIn erreicht hat",
+         .alignment = kRight},
+        {.name = "HScroll2", .kind = ScrollBar, .place = {3000, 2400, 1215, 135}, .value = 75},
+        {.name = "Label7", .kind = Label, .place = {1080, 2640, 1815, 375},
+         .caption = "Erreichte Note", .fontPoints = 12, .bold = true, .alignment = kRight},
+        {.name = "Text3", .kind = TextBox, .place = {3000, 2760, 1215, 495},
+         .toolTip = "Hier das Ergebnis", .fontPoints = 18, .bold = true, .alignment = kCentre,
+         .background = Colour::TooltipBackground, .foreground = Colour::MenuText,
+         .enabled = false},
+        {.name = "Shape1", .kind = Shape, .place = {3000, 2760, 1215, 495}},
+        {.name = "Label6", .kind = Label, .place = {0, 3000, 2895, 375},
+         .caption = "Hier gibt das Programm den Notenvorschlag aus", .alignment = kRight},
+        {.name = "Shape2", .kind = Panel, .place = {240, 3480, 6135, 5535}},
+        {.name = "Command9", .kind = Button, .place = {360, 3960, 1335, 495},
+         .caption = "IHK- Notenschlüssel"},
+        {.name = "Command3", .kind = Button, .place = {360, 4560, 1335, 735},
+         .caption = "Linearen Notenschlüsel eintragen"},
+        {.name = "Command2", .kind = Button, .place = {360, 5400, 1335, 735},
+         .caption = "Standard- Notenschlüssel eintragen"},
+        {.name = "Command4", .kind = Button, .place = {360, 6240, 1335, 735},
+         .caption = "Werte aller Kommanoten löschen"},
+        {.name = "Command6", .kind = Button, .place = {360, 7080, 1335, 735},
+         .caption = "Werte aller Noten löschen"},
+        {.name = "Command7", .kind = Button, .place = {360, 7920, 1335, 975},
+         .caption = "Standard MSS-Punkte- Schlüssel eintragen"},
+        {.name = "Image1", .kind = Image, .place = {1560, 9120, 3075, 780},
+         .caption = ":/images/image1.gif"},
+    };
+}
+
+constexpr int kKeyLeft = 2280;
+constexpr int kKeyTop = 3840;
+constexpr int kColumnStep = 600;
+constexpr int kRowStep = 480;
+constexpr int kFieldWidth = 500;
+constexpr int kFieldHeight = 400;
+constexpr double kKeyFontPoints = 9.75;
+
+Twips gradeFieldPlace(int i)
+{
+    return {kKeyLeft + kColumnStep * (i / 10), kKeyTop + kRowStep * (i % 10), kFieldWidth,
+            kFieldHeight};
+}
+
+// MSS field k covers the grade field of row 0, 4 or 9 in column k div 3.
+Twips mssFieldPlace(int k)
+{
+    constexpr std::array<int, 3> rowTops{3840, 5760, 8160};
+    return {kKeyLeft + kColumnStep * (k / 3), rowTops[k % 3], kFieldWidth, kFieldHeight};
+}
+
+void addKeyFields(std::vector<ControlSpec> &out)
+{
+    for (int i = 0; i < keytable::kGradeFieldCount; ++i) {
+        const bool darkRow = (i % 10) % 2 == 0;
+        out.push_back({.name = elementName("Text4", i), .kind = Kind::TextBox,
+                       .place = gradeFieldPlace(i), .fontPoints = kKeyFontPoints,
+                       .alignment = kCentre,
+                       .background = darkRow ? Colour::Black : Colour::LightGrey,
+                       .foreground = darkRow ? Colour::White : Colour::Black});
+    }
+    for (int k = 0; k < keytable::kMssFieldCount; ++k) {
+        out.push_back({.name = elementName("Text5", k), .kind = Kind::TextBox,
+                       .place = mssFieldPlace(k), .fontPoints = kKeyFontPoints,
+                       .alignment = kCentre, .background = Colour::Black,
+                       .foreground = Colour::White, .visible = false});
+    }
+}
+
+constexpr int kLabelWidth = 375;
+constexpr int kLabelHeight = 255;
+
+// The captions of the grading key, Label8(0) to Label8(57).
+void addKeyLabels(std::vector<ControlSpec> &out)
+{
+    std::array<ControlSpec, keytable::kLabelCount> labels{};
+    const auto place = [&](int index, const QString &caption, int left, int top) {
+        labels[index] = {.name = elementName("Label8", index), .kind = Kind::Label,
+                         .place = {left, top, kLabelWidth, kLabelHeight}, .caption = caption,
+                         .alignment = kCentre, .background = Colour::AppWorkspace,
+                         .visible = index < keytable::kGradeLabelCount};
+    };
+    const auto columnCaption = [](int c) { return QString::number(c + 1) + QStringLiteral(",x"); };
+    const auto rowCaption = [](int r) { return QStringLiteral("x,") + QString::number(r); };
+
+    constexpr std::array<int, 6> gradeHeadersTop{2, 3, 4, 5, 6, 7};
+    constexpr std::array<int, 6> gradeHeadersBottom{8, 9, 10, 11, 12, 13};
+    constexpr std::array<int, 6> mssHeaders{38, 46, 47, 48, 57, 52};
+    for (int c = 0; c < 6; ++c) {
+        const int left = kKeyLeft + kColumnStep * c;
+        place(gradeHeadersTop[c], columnCaption(c), left, 3600);
+        place(gradeHeadersBottom[c], columnCaption(c), left, 8640);
+        place(mssHeaders[c], columnCaption(c), left, 3600);
+    }
+
+    constexpr std::array<int, 10> rowsLeft{0, 19, 18, 17, 16, 15, 14, 1, 20, 21};
+    constexpr std::array<int, 10> rowsRight{22, 28, 27, 26, 25, 24, 23, 29, 30, 31};
+    for (int r = 0; r < 10; ++r) {
+        const int top = kKeyTop + kRowStep * r;
+        place(rowsLeft[r], rowCaption(r), r == 0 ? 1800 : 1920, top);
+        place(rowsRight[r], rowCaption(r), 5760, top);
+    }
+    // The two "x,0" labels stand right-aligned against their row.
+    labels[rowsLeft[0]].alignment = kRight;
+    labels[rowsRight[0]].alignment = kRight;
+
+    place(45, QStringLiteral("+"), 1800, 3840);
+    place(41, QStringLiteral("+"), 5760, 3840);
+    place(42, QStringLiteral("-"), 1920, 8160);
+    place(37, QStringLiteral("-"), 5760, 8160);
+
+    // The points caption under each MSS field.
+    constexpr std::array<int, 16> pointsLabels{49, 40, 51, 50, 34, 53, 44, 32,
+                                               56, 43, 35, 55, 39, 36, 54, 33};
+    for (int k = 0; k < keytable::kMssFieldCount; ++k) {
+        const Twips field = mssFieldPlace(k);
+        ControlSpec &label = labels[pointsLabels[k]];
+        place(pointsLabels[k], QString::number(keytable::mssPoints(k)), field.left + 120,
+              field.top + 480);
+        label.fontPoints = kKeyFontPoints;
+        label.bold = true;
+        label.background = Colour::WindowBackground;
+        label.foreground = Colour::WindowText;
+    }
+    out.insert(out.end(), labels.begin(), labels.end());
+}
+
+// Lowest first: the key panel, then labels, frames and the image, then the
+// picture box, then the controls that take input (the title fields and "?"
+// lie over the picture).
+int layer(Kind kind)
+{
+    switch (kind) {
+    case Kind::Panel:
+        return 0;
+    case Kind::Label:
+    case Kind::Shape:
+    case Kind::Image:
+        return 1;
+    case Kind::Picture:
+        return 2;
+    default:
+        return 3;
+    }
+}
+
+std::vector<ControlSpec> buildTable()
+{
+    std::vector<ControlSpec> all = titleAndCommandControls();
+    addKeyLabels(all);
+    addKeyFields(all);
+    std::stable_sort(all.begin(), all.end(), [](const ControlSpec &a, const ControlSpec &b) {
+        return layer(a.kind) < layer(b.kind);
+    });
+    return all;
+}
+
+QStringList buildTabOrder()
+{
+    QStringList order;
+    for (int i = 0; i < keytable::kGradeFieldCount; ++i)
+        order << elementName("Text4", i);
+    order << "Command1" << "Text1" << "Text2" << "Text3" << "Command3" << "Command2"
+          << "Command4" << "HScroll1" << "HScroll2" << "Picture1" << "Text6(0)" << "Text6(1)"
+          << "Command5" << "Command6" << "Command7";
+    for (int k = 0; k < keytable::kMssFieldCount; ++k)
+        order << elementName("Text5", k);
+    order << "Command8" << "Command9";
+    return order;
+}
+
+} // namespace
+
+const std::vector<ControlSpec> &controlTable()
+{
+    static const std::vector<ControlSpec> table = buildTable();
+    return table;
+}
+
+const QStringList &tabOrder()
+{
+    static const QStringList order = buildTabOrder();
+    return order;
+}
+
+} // namespace controls

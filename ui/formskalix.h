@@ -1,0 +1,77 @@
+#pragma once
+// FormSkalix, the program's only window.
+//
+// The whole state of the program lives in its controls: the points in Text1
+// and Text2, the grading key in the grade fields Text4(0..50) and the MSS
+// fields Text5(0..15), the mode in which of the two is visible, the result in
+// Text3. The controls are built from the tables of controltable.h; the logic
+// behind the handlers lives in key/ and eval/ and reaches the controls only
+// through the KeyForm interface this window implements.
+//
+//   slider ──▶ HScrollN_Change ──▶ TextN text ──▶ Text1_Change ──▶ Text2_Change
+//   buttons ──▶ CommandN_Click ──▶ presets / clearing / calculate / help
+//   Text2_Change ──▶ live evaluation ──▶ Text3
+//
+// Only Text1 and Text2 have change handlers; typing into a key field or a
+// title field runs nothing.
+
+#include "key/keyform.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QScrollBar;
+
+class FormSkalix : public QWidget, public KeyForm
+{
+    Q_OBJECT
+public:
+    explicit FormSkalix(QWidget *parent = nullptr);
+
+    // The handlers, one per control event, callable as plain operations.
+    void Form_Load();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void Command9_Click();
+    void HScroll1_Change();
+    void HScroll2_Change();
+    void Text1_Change();
+    void Text2_Change();
+
+    // KeyForm
+    QString maximumText() const override;
+    QString achievedText() const override;
+    QString resultText() const override;
+    void setResultText(const QString &text) override;
+    QString keyText(KeyArray array, int index) const override;
+    void setKeyText(KeyArray array, int index, const QString &text) override;
+    bool isKeyFieldVisible(KeyArray array, int index) const override;
+    void setKeyFieldVisible(KeyArray array, int index, bool visible) override;
+    void setKeyLabelVisible(int index, bool visible) override;
+    void focusKeyField(KeyArray array, int index) override;
+    void evaluate() override;
+    void showMessage(const QString &text) override;
+
+private:
+    void createControls();
+    void wireEvents();
+    QLineEdit *keyField(KeyArray array, int index) const;
+
+    QLineEdit *m_text1 = nullptr;
+    QLineEdit *m_text2 = nullptr;
+    QLineEdit *m_text3 = nullptr;
+    QScrollBar *m_hscroll1 = nullptr;
+    QScrollBar *m_hscroll2 = nullptr;
+    std::array<QLineEdit *, 51> m_text4{};
+    std::array<QLineEdit *, 16> m_text5{};
+    std::array<QLabel *, 58> m_label8{};
+};

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// The text behind "?": fifteen lines joined by carriage returns (character
+// 13) alone, the program's own line break.
+QString helpText();

@@ -1,0 +1,24 @@
+#include "wrappingbutton.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+void WrappingButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear(); // the style draws the bevel and focus frame, we the caption
+    painter.drawControl(QStyle::CE_PushButton, option);
+
+    // The whole face less a thin bevel: the style's contents rect leaves too
+    // little width for the long captions on narrow buttons.
+    const int bevel = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this);
+    QRect area = rect().adjusted(bevel, bevel, -bevel, -bevel);
+    if (isDown())
+        area.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
+                       style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+    painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap, option.palette, isEnabled(),
+                         caption, QPalette::ButtonText);
+}
