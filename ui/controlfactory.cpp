@@ -72,6 +72,8 @@ QWidget *createScrollBar(const ControlSpec &spec, QWidget *parent)
     slider->setValue(spec.value);
     // A drag reports its value once, when the thumb is let go.
     slider->setTracking(false);
+    // Right and Page Up raise the value, as on any horizontal slider.
+    slider->setInvertedControls(false);
     slider->setFocusPolicy(Qt::StrongFocus);
     return slider;
 }

@@ -1,0 +1,50 @@
+#include "memoryform.h"
+
+#include "eval/liveevaluation.h"
+
+MemoryForm::MemoryForm()
+{
+    setMode(KeyArray::Grades);
+}
+
+void MemoryForm::setMode(KeyArray visible)
+{
+    const bool gradeMode = visible == KeyArray::Grades;
+    gradeVisible.fill(gradeMode);
+    mssVisible.fill(!gradeMode);
+    for (int i = 0; i < keytable::kLabelCount; ++i)
+        labelVisible[std::size_t(i)] = (i < keytable::kGradeLabelCount) == gradeMode;
+}
+
+QString MemoryForm::keyText(KeyArray array, int index) const
+{
+    return array == KeyArray::Grades ? grades.at(std::size_t(index)) : mss.at(std::size_t(index));
+}
+
+void MemoryForm::setKeyText(KeyArray array, int index, const QString &text)
+{
+    (array == KeyArray::Grades ? grades.at(std::size_t(index)) : mss.at(std::size_t(index))) = text;
+}
+
+bool MemoryForm::isKeyFieldVisible(KeyArray array, int index) const
+{
+    return array == KeyArray::Grades ? gradeVisible.at(std::size_t(index))
+                                     : mssVisible.at(std::size_t(index));
+}
+
+void MemoryForm::setKeyFieldVisible(KeyArray array, int index, bool visible)
+{
+    (array == KeyArray::Grades ? gradeVisible.at(std::size_t(index))
+                               : mssVisible.at(std::size_t(index))) = visible;
+}
+
+void MemoryForm::setKeyLabelVisible(int index, bool visible)
+{
+    labelVisible.at(std::size_t(index)) = visible;
+}
+
+void MemoryForm::evaluate()
+{
+    ++evaluations;
+    eval::liveEvaluation(*this);
+}
