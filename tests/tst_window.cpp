@@ -5,6 +5,7 @@
 #include "support/testmain.h"
 
 #include "ui/formskalix.h"
+#include "ui/helptext.h"
 #include "ui/picturebox.h"
 
 #include <QApplication>
@@ -81,6 +82,11 @@ private slots:
     void typedPointsLeaveSlider();
     void typingIntoKeyOrTitleChangesNothing_data();
     void typingIntoKeyOrTitleChangesNothing();
+    void buttonsRunTheirCommands_data();
+    void buttonsRunTheirCommands();
+    void calculateAfterTypingIntoKey();
+    void helpFromEitherMode_data();
+    void helpFromEitherMode();
     void endeCloses();
     void closeBoxCloses();
 
@@ -548,6 +554,74 @@ void TestWindow::typingIntoKeyOrTitleChangesNothing()
     QCOMPARE(result->text(), QStringLiteral("2,6"));
     QCOMPARE(control<QLineEdit>("Text1")->text(), QStringLiteral("100"));
     QCOMPARE(control<QLineEdit>("Text2")->text(), QStringLiteral("75"));
+}
+
+void TestWindow::buttonsRunTheirCommands_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("mssMode");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("fieldText");
+    QTest::addColumn<QString>("result");
+
+    QTest::newRow("standard") << "Command2" << false << "Text4(1)" << "97" << "2,6";
+    QTest::newRow("linear") << "Command3" << false << "Text4(1)" << "98" << "2,2";
+    QTest::newRow("clear intermediate") << "Command4" << false << "Text4(1)" << "" << "2,0";
+    QTest::newRow("clear all") << "Command6" << false << "Text4(0)" << "" << "";
+    QTest::newRow("MSS points") << "Command7" << true << "Text5(3)" << "86" << "10";
+    QTest::newRow("calculate") << "Command8" << false << "Text4(0)" << "100" << "2,6";
+    QTest::newRow("IHK") << "Command9" << false << "Text4(10)" << "91,99" << "";
+}
+
+void TestWindow::buttonsRunTheirCommands()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, mssMode);
+    QFETCH(QString, field);
+    QFETCH(QString, fieldText);
+    QFETCH(QString, result);
+
+    m_form->show();
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    control("Text2")->setFocus();
+    QTest::mouseClick(control(button), Qt::LeftButton);
+
+    QCOMPARE(control<QLineEdit>(field)->text(), fieldText);
+    QCOMPARE(control<QLineEdit>("Text3")->text(), result);
+    QCOMPARE(control("Text5(0)")->isVisible(), mssMode);
+    QCOMPARE(control("Text4(0)")->isVisible(), !mssMode);
+    QCOMPARE(control("Label8(49)")->isVisible(), mssMode);
+    QCOMPARE(QApplication::focusWidget(), control(mssMode ? "Text5(0)" : "Text4(0)"));
+    QVERIFY(m_watch->messages.isEmpty());
+}
+
+void TestWindow::calculateAfterTypingIntoKey()
+{
+    auto *field = control<QLineEdit>("Text4(50)");
+    field->selectAll();
+    QTest::keyClicks(field, "100");
+    QCOMPARE(control<QLineEdit>("Text3")->text(), QStringLiteral("2,6"));
+    QTest::mouseClick(control("Command8"), Qt::LeftButton);
+    QCOMPARE(control<QLineEdit>("Text3")->text(), QStringLiteral("6,0"));
+}
+
+void TestWindow::helpFromEitherMode_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::newRow("grade mode") << "Command2";
+    QTest::newRow("MSS mode") << "Command7";
+    QTest::newRow("empty key") << "Command6";
+}
+
+void TestWindow::helpFromEitherMode()
+{
+    QFETCH(QString, before);
+    QTest::mouseClick(control(before), Qt::LeftButton);
+    const QString result = control<QLineEdit>("Text3")->text();
+    QTest::mouseClick(control("Command5"), Qt::LeftButton);
+    QCOMPARE(m_watch->messages, QStringList{helpText()});
+    QCOMPARE(control<QLineEdit>("Text3")->text(), result);
 }
 
 void TestWindow::endeCloses()
