@@ -11,7 +11,7 @@ font=DejaVu-Sans-Bold
 
 colours=("#2e9d4f" "#8cbf3f" "#e8c531" "#f0932b" "#e0552b" "#b8282e")
 
-# Picture: a ruler from 1 to 6 under a soft sky, a red pointer at 2,6.
+# Picture: a ruler from 1 to 6 under a soft sky, a red pointer between 2 and 3.
 args=(-size 150x97 gradient:"#dcecff"-"#ffffff")
 args+=(-fill white -stroke "#5a6b80" -strokewidth 1 -draw "roundrectangle 8,52 141,82 4,4")
 for i in 0 1 2 3 4 5; do
@@ -23,8 +23,7 @@ for i in 0 1 2 3 4 5; do
 done
 for x in $(seq 12 7 138); do args+=(-stroke "#9aa8b8" -draw "line $x,62 $x,64"); done
 args+=(-stroke "#8a1a1a" -strokewidth 1 -fill "#d7262e" -draw "polygon 56,50 48,36 64,36")
-args+=(-stroke none -fill "#23303f" -font "$font" -pointsize 15 -draw "text 52,30 'Note?'")
-args+=(-fill "#d7262e" -pointsize 13 -draw "text 104,30 '2,6'")
+args+=(-stroke none -fill "#23303f" -font "$font" -pointsize 16 -draw "text 54,32 'Note?'")
 args+=(-stroke "#5a6b80" -fill none -draw "roundrectangle 0,0 149,96 6,6")
 "$convert" "${args[@]}" -colorspace sRGB -type TrueColor -interlace none -quality 92 \
     -sampling-factor 4:2:0 -strip ui/images/picture1.jpg
