@@ -8,6 +8,11 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Skalix"));
+    QApplication::setApplicationVersion(QStringLiteral(SKALIX_VERSION));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(SKALIX_APP_ID));
+
     FormSkalix window;
     window.show();
     return app.exec();

@@ -7,7 +7,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QScrollBar>
 
 namespace controls {
@@ -89,7 +88,7 @@ QWidget *createFrame(QWidget *parent)
 
 QWidget *createPicture(const ControlSpec &spec, QWidget *parent)
 {
-    auto *picture = new PictureBox(QPixmap(spec.caption), parent);
+    auto *picture = new PictureBox(spec.caption, parent);
     // The picture box can hold the focus, the image cannot.
     picture->setFocusPolicy(spec.kind == Kind::Picture ? Qt::TabFocus : Qt::NoFocus);
     return picture;
@@ -128,6 +127,7 @@ QWidget *createControl(const ControlSpec &spec, QWidget *parent)
                                spec.bold));
     if (!spec.toolTip.isEmpty())
         widget->setToolTip(spec.toolTip);
+    widget->setAccessibleName(spec.accessibleName.isEmpty() ? spec.caption : spec.accessibleName);
     widget->setEnabled(spec.enabled);
     widget->setVisible(spec.visible);
     return widget;

@@ -25,45 +25,51 @@ std::vector<ControlSpec> titleAndCommandControls()
         {.name = "Command1", .kind = Button, .place = {120, 120, 855, 615}, .caption = "Ende",
          .toolTip = "Beendet den Skalix"},
         {.name = "Text6(0)", .kind = TextBox, .place = {1080, 120, 3735, 615}, .caption = "Skalix",
-         .fontPoints = 24, .bold = true, .background = Colour::InactiveCaptionText,
+         .accessibleName = "Programmname", .fontPoints = 24, .bold = true, .background = Colour::InactiveCaptionText,
          .framed = false},
         {.name = "Text6(1)", .kind = TextBox, .place = {3840, 720, 375, 255}, .caption = "von",
-         .fontPoints = 8.25, .bold = true, .background = Colour::InactiveCaptionText,
+         .accessibleName = "von", .fontPoints = 8.25, .bold = true, .background = Colour::InactiveCaptionText,
          .framed = false},
         {.name = "Picture1", .kind = Picture, .place = {4200, 120, 2250, 1455},
-         .caption = ":/images/picture1.jpg", .enabled = false},
+         .caption = ":/images/picture1.jpg",
+         .accessibleName = "Bild: eine Notenskala von 1 bis 6", .enabled = false},
         {.name = "Command5", .kind = Button, .place = {6000, 120, 375, 375}, .caption = "?",
-         .toolTip = "Zeigt eine kurze Hilfe an"},
+         .toolTip = "Zeigt eine kurze Hilfe an", .accessibleName = "Hilfe"},
         {.name = "Label2", .kind = Label, .place = {1080, 960, 1815, 375},
          .caption = "Maximalpunkte", .fontPoints = 12, .alignment = kRight},
         {.name = "Text1", .kind = TextBox, .place = {3000, 1080, 1215, 495}, .caption = "100",
-         .toolTip = "Hier stehen die Maximalpunkte der Arbeit", .fontPoints = 13.5,
+         .toolTip = "Hier stehen die Maximalpunkte der Arbeit", .accessibleName = "Maximalpunkte",
+         .fontPoints = 13.5,
          .alignment = kCentre},
         {.name = "Label3", .kind = Label, .place = {0, 1320, 2895, 615},
          .caption = "Geben Sie an, wieviele Punkte man in Ihrer Arbeit maximal erreichen konnte:",
          .alignment = kRight},
-        {.name = "HScroll1", .kind = ScrollBar, .place = {3000, 1560, 1215, 135}, .value = 100},
+        {.name = "HScroll1", .kind = ScrollBar, .place = {3000, 1560, 1215, 135},
+         .accessibleName = "Regler für die Maximalpunkte", .value = 100},
         {.name = "Label4", .kind = Label, .place = {1080, 1800, 1815, 375},
          .caption = "Erreichte Punkte", .fontPoints = 12, .alignment = kRight},
         {.name = "Text2", .kind = TextBox, .place = {3000, 1920, 1215, 495}, .caption = "75",
          .toolTip = "Hier steht, wieviele Punkte ein Schüler tatsächlich erreicht hat",
-         .fontPoints = 13.5, .alignment = kCentre},
+         .accessibleName = "Erreichte Punkte", .fontPoints = 13.5, .alignment = kCentre},
         {.name = "Command8", .kind = Button, .place = {4680, 1920, 1695, 615},
          .caption = "Berechnen"},
         {.name = "Label5", .kind = Label, .place = {120, 2160, 2775, 375},
          .caption = "Geben Sie hier an, wieviele Punkte die SchülerIn erreicht hat",
          .alignment = kRight},
-        {.name = "HScroll2", .kind = ScrollBar, .place = {3000, 2400, 1215, 135}, .value = 75},
+        {.name = "HScroll2", .kind = ScrollBar, .place = {3000, 2400, 1215, 135},
+         .accessibleName = "Regler für die erreichten Punkte", .value = 75},
         {.name = "Label7", .kind = Label, .place = {1080, 2640, 1815, 375},
          .caption = "Erreichte Note", .fontPoints = 12, .bold = true, .alignment = kRight},
         {.name = "Text3", .kind = TextBox, .place = {3000, 2760, 1215, 495},
-         .toolTip = "Hier das Ergebnis", .fontPoints = 18, .bold = true, .alignment = kCentre,
+         .toolTip = "Hier das Ergebnis", .accessibleName = "Erreichte Note", .fontPoints = 18, .bold = true, .alignment = kCentre,
          .background = Colour::TooltipBackground, .foreground = Colour::MenuText,
          .enabled = false},
-        {.name = "Shape1", .kind = Shape, .place = {3000, 2760, 1215, 495}},
+        {.name = "Shape1", .kind = Shape, .place = {3000, 2760, 1215, 495},
+         .accessibleName = "Rahmen um die erreichte Note"},
         {.name = "Label6", .kind = Label, .place = {0, 3000, 2895, 375},
          .caption = "Hier gibt das Programm den Notenvorschlag aus", .alignment = kRight},
-        {.name = "Shape2", .kind = Panel, .place = {240, 3480, 6135, 5535}},
+        {.name = "Shape2", .kind = Panel, .place = {240, 3480, 6135, 5535},
+         .accessibleName = "Notenschlüssel"},
         {.name = "Command9", .kind = Button, .place = {360, 3960, 1335, 495},
          .caption = "IHK- Notenschlüssel"},
         {.name = "Command3", .kind = Button, .place = {360, 4560, 1335, 735},
@@ -77,7 +83,7 @@ std::vector<ControlSpec> titleAndCommandControls()
         {.name = "Command7", .kind = Button, .place = {360, 7920, 1335, 975},
          .caption = "Standard MSS-Punkte- Schlüssel eintragen"},
         {.name = "Image1", .kind = Image, .place = {1560, 9120, 3075, 780},
-         .caption = ":/images/image1.gif"},
+         .caption = ":/images/image1.gif", .accessibleName = "Bild: die Noten 1 bis 6"},
     };
 }
 
@@ -107,14 +113,21 @@ void addKeyFields(std::vector<ControlSpec> &out)
     for (int i = 0; i < keytable::kGradeFieldCount; ++i) {
         const bool darkRow = (i % 10) % 2 == 0;
         out.push_back({.name = elementName("Text4", i), .kind = Kind::TextBox,
-                       .place = gradeFieldPlace(i), .fontPoints = kKeyFontPoints,
+                       .place = gradeFieldPlace(i),
+                       .accessibleName = "Obergrenze für Note " + keytable::gradeText(i),
+                       .fontPoints = kKeyFontPoints,
                        .alignment = kCentre,
                        .background = darkRow ? Colour::Black : Colour::LightGrey,
                        .foreground = darkRow ? Colour::White : Colour::Black});
     }
     for (int k = 0; k < keytable::kMssFieldCount; ++k) {
+        const int points = keytable::mssPoints(k);
         out.push_back({.name = elementName("Text5", k), .kind = Kind::TextBox,
-                       .place = mssFieldPlace(k), .fontPoints = kKeyFontPoints,
+                       .place = mssFieldPlace(k),
+                       .accessibleName = QStringLiteral("Obergrenze für %1 %2")
+                                             .arg(points)
+                                             .arg(points == 1 ? "Punkt" : "Punkte"),
+                       .fontPoints = kKeyFontPoints,
                        .alignment = kCentre, .background = Colour::Black,
                        .foreground = Colour::White, .visible = false});
     }
@@ -127,40 +140,46 @@ constexpr int kLabelHeight = 255;
 void addKeyLabels(std::vector<ControlSpec> &out)
 {
     std::array<ControlSpec, keytable::kLabelCount> labels{};
-    const auto place = [&](int index, const QString &caption, int left, int top) {
+    const auto place = [&](int index, const QString &caption, int left, int top,
+                           const QString &spoken) {
         labels[index] = {.name = elementName("Label8", index), .kind = Kind::Label,
                          .place = {left, top, kLabelWidth, kLabelHeight}, .caption = caption,
+                         .accessibleName = spoken,
                          .alignment = kCentre, .background = Colour::AppWorkspace,
                          .visible = index < keytable::kGradeLabelCount};
     };
     const auto columnCaption = [](int c) { return QString::number(c + 1) + QStringLiteral(",x"); };
     const auto rowCaption = [](int r) { return QStringLiteral("x,") + QString::number(r); };
+    const auto column = [](int c) { return QStringLiteral("Spalte der Noten %1").arg(c + 1); };
+    const auto row = [](int r) { return QStringLiteral("Zeile der Zehntel %1").arg(r); };
 
     constexpr std::array<int, 6> gradeHeadersTop{2, 3, 4, 5, 6, 7};
     constexpr std::array<int, 6> gradeHeadersBottom{8, 9, 10, 11, 12, 13};
     constexpr std::array<int, 6> mssHeaders{38, 46, 47, 48, 57, 52};
     for (int c = 0; c < 6; ++c) {
         const int left = kKeyLeft + kColumnStep * c;
-        place(gradeHeadersTop[c], columnCaption(c), left, 3600);
-        place(gradeHeadersBottom[c], columnCaption(c), left, 8640);
-        place(mssHeaders[c], columnCaption(c), left, 3600);
+        place(gradeHeadersTop[c], columnCaption(c), left, 3600, column(c));
+        place(gradeHeadersBottom[c], columnCaption(c), left, 8640, column(c));
+        place(mssHeaders[c], columnCaption(c), left, 3600, column(c));
     }
 
     constexpr std::array<int, 10> rowsLeft{0, 19, 18, 17, 16, 15, 14, 1, 20, 21};
     constexpr std::array<int, 10> rowsRight{22, 28, 27, 26, 25, 24, 23, 29, 30, 31};
     for (int r = 0; r < 10; ++r) {
         const int top = kKeyTop + kRowStep * r;
-        place(rowsLeft[r], rowCaption(r), r == 0 ? 1800 : 1920, top);
-        place(rowsRight[r], rowCaption(r), 5760, top);
+        place(rowsLeft[r], rowCaption(r), r == 0 ? 1800 : 1920, top, row(r));
+        place(rowsRight[r], rowCaption(r), 5760, top, row(r));
     }
     // The two "x,0" labels stand right-aligned against their row.
     labels[rowsLeft[0]].alignment = kRight;
     labels[rowsRight[0]].alignment = kRight;
 
-    place(45, QStringLiteral("+"), 1800, 3840);
-    place(41, QStringLiteral("+"), 5760, 3840);
-    place(42, QStringLiteral("-"), 1920, 8160);
-    place(37, QStringLiteral("-"), 5760, 8160);
+    const QString plus = QStringLiteral("Zeile plus");
+    const QString minus = QStringLiteral("Zeile minus");
+    place(45, QStringLiteral("+"), 1800, 3840, plus);
+    place(41, QStringLiteral("+"), 5760, 3840, plus);
+    place(42, QStringLiteral("-"), 1920, 8160, minus);
+    place(37, QStringLiteral("-"), 5760, 8160, minus);
 
     // The points caption under each MSS field.
     constexpr std::array<int, 16> pointsLabels{49, 40, 51, 50, 34, 53, 44, 32,
@@ -168,8 +187,9 @@ void addKeyLabels(std::vector<ControlSpec> &out)
     for (int k = 0; k < keytable::kMssFieldCount; ++k) {
         const Twips field = mssFieldPlace(k);
         ControlSpec &label = labels[pointsLabels[k]];
-        place(pointsLabels[k], QString::number(keytable::mssPoints(k)), field.left + 120,
-              field.top + 480);
+        const int points = keytable::mssPoints(k);
+        place(pointsLabels[k], QString::number(points), field.left + 120, field.top + 480,
+              QStringLiteral("%1 %2").arg(points).arg(points == 1 ? "Punkt" : "Punkte"));
         label.fontPoints = kKeyFontPoints;
         label.bold = true;
         label.background = Colour::WindowBackground;

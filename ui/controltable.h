@@ -49,6 +49,7 @@ struct ControlSpec
     Twips place;
     QString caption; // caption, start text, or the resource of a picture
     QString toolTip;
+    QString accessibleName; // what a screen reader says; empty: the caption
     double fontPoints = 0; // 0: the window's font
     bool bold = false;
     Qt::Alignment alignment = Qt::AlignLeft;

@@ -10,6 +10,7 @@
 #include "eval/liveevaluation.h"
 #include "key/presets.h"
 
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -34,12 +35,21 @@ constexpr ButtonHandler kButtonHandlers[] = {
     {"Command9", &FormSkalix::Command9_Click},
 };
 
+QIcon programIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/skalix-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 } // namespace
 
 FormSkalix::FormSkalix(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("FormSkalix"));
     setWindowTitle(QString::fromUtf16(kWindowTitle));
+    setWindowIcon(programIcon());
     resize(controls::kWindowWidthTwips / controls::kTwipsPerPixel,
            controls::kWindowHeightTwips / controls::kTwipsPerPixel);
     setFont(controls::windowFont());

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Renders the program icon (dist/icons/skalix.svg, our own artwork) into the
+# PNG sizes the desktop and the window use. The PNGs are committed.
+set -euo pipefail
+cd "$(dirname "$0")/../dist/icons"
+convert=/usr/bin/convert
+[ -x "$convert" ] || convert=convert
+for size in 16 32 48 64 128 256; do
+    "$convert" -background none -density $((384 * size / 256)) skalix.svg \
+        -resize "${size}x${size}" -strip "PNG32:skalix-$size.png"
+done

@@ -1,0 +1,86 @@
+// What a screen reader can say about every control, and the window icon.
+
+#include "support/messagewatch.h"
+#include "support/testmain.h"
+
+#include "ui/formskalix.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QSet>
+#include <QtTest>
+
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+private slots:
+    void everyControlHasAName();
+    void keyFieldsAreToldApart();
+    void spokenNames_data();
+    void spokenNames();
+    void windowIconSizes();
+
+private:
+    static QString spokenName(QWidget *widget)
+    {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+        return accessible ? accessible->text(QAccessible::Name) : QString();
+    }
+    FormSkalix m_form;
+    MessageWatch m_watch;
+};
+
+void TestAccessibility::everyControlHasAName()
+{
+    const QList<QWidget *> controls = m_form.findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    QCOMPARE(controls.size(), 151);
+    for (QWidget *control : controls)
+        QVERIFY2(!spokenName(control).trimmed().isEmpty(), qPrintable(control->objectName()));
+}
+
+void TestAccessibility::keyFieldsAreToldApart()
+{
+    QSet<QString> names;
+    for (int i = 0; i < 51; ++i)
+        names << spokenName(m_form.findChild<QWidget *>(QStringLiteral("Text4(%1)").arg(i)));
+    for (int k = 0; k < 16; ++k)
+        names << spokenName(m_form.findChild<QWidget *>(QStringLiteral("Text5(%1)").arg(k)));
+    QCOMPARE(names.size(), 67);
+}
+
+void TestAccessibility::spokenNames_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("grade 1,0") << "Text4(0)" << "Obergrenze für Note 1,0";
+    QTest::newRow("grade 2,3") << "Text4(13)" << "Obergrenze für Note 2,3";
+    QTest::newRow("grade 6,0") << "Text4(50)" << "Obergrenze für Note 6,0";
+    QTest::newRow("15 points") << "Text5(0)" << "Obergrenze für 15 Punkte";
+    QTest::newRow("12 points") << "Text5(3)" << "Obergrenze für 12 Punkte";
+    QTest::newRow("1 point") << "Text5(14)" << "Obergrenze für 1 Punkt";
+    QTest::newRow("maximum") << "Text1" << "Maximalpunkte";
+    QTest::newRow("reached") << "Text2" << "Erreichte Punkte";
+    QTest::newRow("result") << "Text3" << "Erreichte Note";
+    QTest::newRow("help button") << "Command5" << "Hilfe";
+    QTest::newRow("button caption") << "Command8" << "Berechnen";
+    QTest::newRow("points caption") << "Label8(49)" << "15 Punkte";
+}
+
+void TestAccessibility::spokenNames()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QCOMPARE(spokenName(m_form.findChild<QWidget *>(control)), name);
+}
+
+void TestAccessibility::windowIconSizes()
+{
+    const QList<QSize> sizes = m_form.windowIcon().availableSizes();
+    QVERIFY(sizes.contains(QSize(16, 16)));
+    QVERIFY(sizes.contains(QSize(32, 32)));
+    QVERIFY(sizes.contains(QSize(256, 256)));
+}
+
+SKALIX_WIDGET_TEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
