@@ -1,0 +1,46 @@
+// Any text: reading never misbehaves, and a number read writes back to a
+// text that reads as the very same number.
+
+#include "arith/numbertext.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+void checkText(const QString &text)
+{
+    const std::optional<double> value = numbertext::read(text);
+    check(value.has_value() == numbertext::isNumeric(text));
+    if (!value)
+        return;
+    check(std::isfinite(*value));
+
+    const QString written = numbertext::write(*value);
+    check(!written.isEmpty());
+    check(!written.contains(u'.') && !written.contains(u'e') && !written.contains(u'E'));
+    const std::optional<double> back = numbertext::read(written);
+    check(back.has_value() && *back == *value);
+
+    const double rounded = numbertext::roundToOneDecimal(*value);
+    check(std::isfinite(rounded));
+    if (std::fabs(*value) < 1e15)
+        check(std::fabs(rounded - *value) <= 0.05 + 1e-9 * std::fabs(*value));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const auto *chars = reinterpret_cast<const char *>(data);
+    checkText(QString::fromUtf8(chars, qsizetype(size)));
+    checkText(QString::fromLatin1(chars, qsizetype(size)));
+    return 0;
+}
