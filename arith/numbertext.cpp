@@ -30,9 +30,18 @@ std::optional<double> read(const QString &text)
     }
 
     // The digits in plain ASCII with a '.' separator, for std::from_chars.
-    std::string ascii;
-    ascii.reserve(static_cast<std::size_t>(end - begin) + 2);
-    ascii.push_back('0'); // makes ",5" and a lone sign-free ",": "0,5"
+    // Key fields hold short texts, read on every keystroke: those stay on
+    // the stack; only pasted giants need the heap.
+    std::array<char, 64> shortBuffer;
+    std::string longBuffer;
+    const std::size_t length = static_cast<std::size_t>(end - begin) + 1;
+    char *ascii = shortBuffer.data();
+    if (length > shortBuffer.size()) {
+        longBuffer.resize(length);
+        ascii = longBuffer.data();
+    }
+    std::size_t used = 0;
+    ascii[used++] = '0'; // makes ",5" read as "0,5"
     bool separatorSeen = false;
     bool digitSeen = false;
     bool nonZeroBeforeSeparator = false;
@@ -42,10 +51,10 @@ std::optional<double> read(const QString &text)
             digitSeen = true;
             if (!separatorSeen && c != u'0')
                 nonZeroBeforeSeparator = true;
-            ascii.push_back(static_cast<char>(c.unicode()));
+            ascii[used++] = static_cast<char>(c.unicode());
         } else if ((c == u',' || c == u'.') && !separatorSeen) {
             separatorSeen = true;
-            ascii.push_back('.');
+            ascii[used++] = '.';
         } else {
             return std::nullopt;
         }
@@ -54,8 +63,8 @@ std::optional<double> read(const QString &text)
         return std::nullopt;
 
     double value = 0.0;
-    const char *first = ascii.data();
-    const char *last = first + ascii.size();
+    const char *first = ascii;
+    const char *last = ascii + used;
     const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::fixed);
     if (ec == std::errc::result_out_of_range) {
         // Out of range is an overflow when a non-zero digit stands before the

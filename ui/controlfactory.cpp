@@ -13,11 +13,9 @@ namespace controls {
 
 QFont windowFont(double points, bool bold)
 {
-    QFont font;
     // Liberation Sans has the narrow metrics the captions were set for;
-    // any sans-serif face will do where it is missing.
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("Sans Serif")});
+    // where it is missing the style hint finds another sans-serif face.
+    QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(qRound(points * 96.0 / 72.0));
     font.setBold(bold);
@@ -123,8 +121,9 @@ QWidget *createControl(const ControlSpec &spec, QWidget *parent)
     widget->setObjectName(spec.name);
     widget->setGeometry(spec.place.left / kTwipsPerPixel, spec.place.top / kTwipsPerPixel,
                         spec.place.width / kTwipsPerPixel, spec.place.height / kTwipsPerPixel);
-    widget->setFont(windowFont(spec.fontPoints > 0 ? spec.fontPoints : kWindowFontPoints,
-                               spec.bold));
+    // Controls in the window's font inherit it from the window.
+    if ((spec.fontPoints > 0 && spec.fontPoints != kWindowFontPoints) || spec.bold)
+        widget->setFont(windowFont(spec.fontPoints, spec.bold));
     if (!spec.toolTip.isEmpty())
         widget->setToolTip(spec.toolTip);
     widget->setAccessibleName(spec.accessibleName.isEmpty() ? spec.caption : spec.accessibleName);

@@ -35,10 +35,13 @@ constexpr ButtonHandler kButtonHandlers[] = {
     {"Command9", &FormSkalix::Command9_Click},
 };
 
+// The window's icon in the sizes title bars and task bars use (64 for 32 at
+// twice the scale); the menus take the installed theme icons. Each size is
+// decoded at start-up, so the large ones are left out.
 QIcon programIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
+    for (int size : {16, 32, 64})
         icon.addFile(QStringLiteral(":/icons/skalix-%1.png").arg(size), QSize(size, size));
     return icon;
 }

@@ -15,14 +15,19 @@ QString doubleSizeResource(const QString &resource)
 } // namespace
 
 PictureBox::PictureBox(const QString &resource, QWidget *parent)
-    : QWidget(parent), m_pixmap(resource), m_doubleSize(doubleSizeResource(resource))
+    : QWidget(parent), m_resource(resource), m_pixmap(resource)
 {
-    m_doubleSize.setDevicePixelRatio(2);
 }
 
 const QPixmap &PictureBox::pixmapFor(qreal devicePixelRatio) const
 {
-    return devicePixelRatio > 1 && !m_doubleSize.isNull() ? m_doubleSize : m_pixmap;
+    if (devicePixelRatio <= 1)
+        return m_pixmap;
+    if (!m_doubleSize) {
+        m_doubleSize.emplace(doubleSizeResource(m_resource));
+        m_doubleSize->setDevicePixelRatio(2);
+    }
+    return m_doubleSize->isNull() ? m_pixmap : *m_doubleSize;
 }
 
 void PictureBox::paintEvent(QPaintEvent *)

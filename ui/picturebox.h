@@ -3,6 +3,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <optional>
+
 // Shows a picture at its natural size from the top-left corner. Unlike a
 // QLabel it draws the picture unchanged when the box is disabled. Where a
 // twice-as-large "@2x" version of the picture exists, high-resolution
@@ -22,6 +24,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QString m_resource;
     QPixmap m_pixmap;
-    QPixmap m_doubleSize;
+    // Loaded on first use: most screens never need it.
+    mutable std::optional<QPixmap> m_doubleSize;
 };

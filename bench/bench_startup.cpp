@@ -1,0 +1,74 @@
+// Start-up to the first shown window, and the peak memory of the process,
+// for Skalix, for a bare Qt Widgets window and for that window with one line
+// of text, run as child processes one
+// after the other in the same run. Reported: the time from starting the
+// process until its window is on screen (manual time), and the child's peak
+// resident set in KiB ("peak_rss_kib").
+
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+void startWindow(benchmark::State &state, const char *probe)
+{
+    long peakKib = 0;
+    for (auto _ : state) {
+        int shown[2];
+        if (pipe(shown) != 0) {
+            state.SkipWithError("no pipe");
+            return;
+        }
+        const std::string fd = std::to_string(shown[1]);
+        const auto start = std::chrono::steady_clock::now();
+        const pid_t child = fork();
+        if (child == 0) {
+            close(shown[0]);
+            execl(probe, probe, fd.c_str(), static_cast<char *>(nullptr));
+            _exit(127);
+        }
+        close(shown[1]);
+        char byte = 0;
+        const bool reported = read(shown[0], &byte, 1) == 1;
+        const auto end = std::chrono::steady_clock::now();
+        close(shown[0]);
+        int status = 0;
+        rusage usage{};
+        wait4(child, &status, 0, &usage);
+        if (!reported || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+            state.SkipWithError("the probe did not show its window");
+            return;
+        }
+        state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+        peakKib = std::max(peakKib, usage.ru_maxrss);
+    }
+    state.counters["peak_rss_kib"] = double(peakKib);
+}
+
+void BM_StartupBareWindow(benchmark::State &state) { startWindow(state, PROBE_BARE_PATH); }
+void BM_StartupTextWindow(benchmark::State &state) { startWindow(state, PROBE_TEXT_PATH); }
+void BM_StartupSkalix(benchmark::State &state) { startWindow(state, PROBE_SKALIX_PATH); }
+
+} // namespace
+
+BENCHMARK(BM_StartupBareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_StartupTextWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_StartupSkalix)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+int main(int argc, char **argv)
+{
+    // The probes open their windows headless unless a platform is chosen.
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
