@@ -24,16 +24,16 @@ QFont windowFont(double points, bool bold)
 
 namespace {
 
-QWidget *createTextBox(const ControlSpec &spec, QWidget *parent)
+QWidget *createTextBox(const ControlSpec &row, QWidget *parent)
 {
-    auto *box = new QLineEdit(spec.caption, parent);
-    box->setAlignment(spec.alignment | Qt::AlignVCenter);
-    box->setFrame(spec.framed);
+    auto *box = new QLineEdit(row.caption, parent);
+    box->setAlignment(row.alignment | Qt::AlignVCenter);
+    box->setFrame(row.framed);
     QPalette palette = box->palette();
     const Colour background =
-        spec.background == Colour::Default ? Colour::WindowBackground : spec.background;
+        row.background == Colour::Default ? Colour::WindowBackground : row.background;
     const Colour foreground =
-        spec.foreground == Colour::Default ? Colour::WindowText : spec.foreground;
+        row.foreground == Colour::Default ? Colour::WindowText : row.foreground;
     // Set for every colour group, so a disabled box (Text3) stays readable.
     palette.setColor(QPalette::Base, desktopColour(background, palette));
     palette.setColor(QPalette::Text, desktopColour(foreground, palette));
@@ -41,32 +41,32 @@ QWidget *createTextBox(const ControlSpec &spec, QWidget *parent)
     return box;
 }
 
-QWidget *createLabel(const ControlSpec &spec, QWidget *parent)
+QWidget *createLabel(const ControlSpec &row, QWidget *parent)
 {
-    auto *label = new QLabel(spec.caption, parent);
-    label->setAlignment(spec.alignment | Qt::AlignTop);
+    auto *label = new QLabel(row.caption, parent);
+    label->setAlignment(row.alignment | Qt::AlignTop);
     label->setWordWrap(true);
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, desktopColour(spec.background == Colour::Default
+    palette.setColor(QPalette::Window, desktopColour(row.background == Colour::Default
                                                          ? Colour::ButtonFace
-                                                         : spec.background,
+                                                         : row.background,
                                                      palette));
-    palette.setColor(QPalette::WindowText, desktopColour(spec.foreground == Colour::Default
+    palette.setColor(QPalette::WindowText, desktopColour(row.foreground == Colour::Default
                                                              ? Colour::ButtonText
-                                                             : spec.foreground,
+                                                             : row.foreground,
                                                          palette));
     label->setPalette(palette);
     return label;
 }
 
-QWidget *createScrollBar(const ControlSpec &spec, QWidget *parent)
+QWidget *createScrollBar(const ControlSpec &row, QWidget *parent)
 {
     auto *slider = new QScrollBar(Qt::Horizontal, parent);
     slider->setRange(kSliderMinimum, kSliderMaximum);
     slider->setSingleStep(1);
     slider->setPageStep(10);
-    slider->setValue(spec.value);
+    slider->setValue(row.value);
     // A drag reports its value once, when the thumb is let go.
     slider->setTracking(false);
     // Right and Page Up raise the value, as on any horizontal slider.
@@ -84,51 +84,51 @@ QWidget *createFrame(QWidget *parent)
     return frame;
 }
 
-QWidget *createPicture(const ControlSpec &spec, QWidget *parent)
+QWidget *createPicture(const ControlSpec &row, QWidget *parent)
 {
-    auto *picture = new PictureBox(spec.caption, parent);
+    auto *picture = new PictureBox(row.caption, parent);
     // The picture box can hold the focus, the image cannot.
-    picture->setFocusPolicy(spec.kind == Kind::Picture ? Qt::TabFocus : Qt::NoFocus);
+    picture->setFocusPolicy(row.kind == Kind::Picture ? Qt::TabFocus : Qt::NoFocus);
     return picture;
 }
 
-QWidget *createWidget(const ControlSpec &spec, QWidget *parent)
+QWidget *createWidget(const ControlSpec &row, QWidget *parent)
 {
-    switch (spec.kind) {
+    switch (row.kind) {
     case Kind::Button:
-        return new WrappingButton(spec.caption, parent);
+        return new WrappingButton(row.caption, parent);
     case Kind::TextBox:
-        return createTextBox(spec, parent);
+        return createTextBox(row, parent);
     case Kind::Label:
-        return createLabel(spec, parent);
+        return createLabel(row, parent);
     case Kind::ScrollBar:
-        return createScrollBar(spec, parent);
+        return createScrollBar(row, parent);
     case Kind::Shape:
     case Kind::Panel:
         return createFrame(parent);
     case Kind::Picture:
     case Kind::Image:
-        return createPicture(spec, parent);
+        return createPicture(row, parent);
     }
     return nullptr;
 }
 
 } // namespace
 
-QWidget *createControl(const ControlSpec &spec, QWidget *parent)
+QWidget *createControl(const ControlSpec &row, QWidget *parent)
 {
-    QWidget *widget = createWidget(spec, parent);
-    widget->setObjectName(spec.name);
-    widget->setGeometry(spec.place.left / kTwipsPerPixel, spec.place.top / kTwipsPerPixel,
-                        spec.place.width / kTwipsPerPixel, spec.place.height / kTwipsPerPixel);
+    QWidget *widget = createWidget(row, parent);
+    widget->setObjectName(row.name);
+    widget->setGeometry(row.place.left / kTwipsPerPixel, row.place.top / kTwipsPerPixel,
+                        row.place.width / kTwipsPerPixel, row.place.height / kTwipsPerPixel);
     // Controls in the window's font inherit it from the window.
-    if ((spec.fontPoints > 0 && spec.fontPoints != kWindowFontPoints) || spec.bold)
-        widget->setFont(windowFont(spec.fontPoints, spec.bold));
-    if (!spec.toolTip.isEmpty())
-        widget->setToolTip(spec.toolTip);
-    widget->setAccessibleName(spec.accessibleName.isEmpty() ? spec.caption : spec.accessibleName);
-    widget->setEnabled(spec.enabled);
-    widget->setVisible(spec.visible);
+    if ((row.fontPoints > 0 && row.fontPoints != kWindowFontPoints) || row.bold)
+        widget->setFont(windowFont(row.fontPoints, row.bold));
+    if (!row.toolTip.isEmpty())
+        widget->setToolTip(row.toolTip);
+    widget->setAccessibleName(row.accessibleName.isEmpty() ? row.caption : row.accessibleName);
+    widget->setEnabled(row.enabled);
+    widget->setVisible(row.visible);
     return widget;
 }
 

@@ -14,6 +14,6 @@ namespace controls {
 QFont windowFont(double points = kWindowFontPoints, bool bold = false);
 
 // One control as its row describes it, placed in its parent.
-QWidget *createControl(const ControlSpec &spec, QWidget *parent);
+QWidget *createControl(const ControlSpec &row, QWidget *parent);
 
 } // namespace controls

@@ -69,8 +69,8 @@ FormSkalix::FormSkalix(QWidget *parent) : QWidget(parent)
 
 void FormSkalix::createControls()
 {
-    for (const controls::ControlSpec &spec : controls::controlTable())
-        controls::createControl(spec, this);
+    for (const controls::ControlSpec &row : controls::controlTable())
+        controls::createControl(row, this);
 
     m_text1 = findChild<QLineEdit *>(QStringLiteral("Text1"));
     m_text2 = findChild<QLineEdit *>(QStringLiteral("Text2"));
