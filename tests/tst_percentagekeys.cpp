@@ -26,141 +26,119 @@ const QString kNegative = QStringLiteral("Es wurden weniger als 0 Punkte erreich
 
 } // namespace
 
+using Key = KeyValue (*)(const KeyValue &, MessageSink &);
+using Search = std::optional<int> (*)(double, MessageSink &);
+Q_DECLARE_METATYPE(Key)
+Q_DECLARE_METATYPE(Search)
+
 class TestPercentageKeys : public QObject
 {
     Q_OBJECT
 private slots:
-    void prozentnote_data();
-    void prozentnote();
-    void prozentpunkte_data();
-    void prozentpunkte();
-    void notengrenze_data();
-    void notengrenze();
-    void punktegrenze_data();
-    void punktegrenze();
+    void keys_data();
+    void keys();
+    void searches_data();
+    void searches();
     void searchesShowNoMessage();
 };
 
-void TestPercentageKeys::prozentnote_data()
+void TestPercentageKeys::keys_data()
 {
+    QTest::addColumn<Key>("key");
     QTest::addColumn<KeyValue>("percentage");
-    QTest::addColumn<KeyValue>("grade");
+    QTest::addColumn<KeyValue>("result");
     QTest::addColumn<bool>("message");
 
     const KeyValue none = QString();
-    QTest::newRow("100") << KeyValue(100.0) << KeyValue(1.0) << false;
-    QTest::newRow("98") << KeyValue(98.0) << KeyValue(1.0) << false;
-    QTest::newRow("97.9") << KeyValue(97.9) << KeyValue(1.2) << false;
-    QTest::newRow("100.05 still 1") << KeyValue(100.05) << KeyValue(1.0) << false;
-    QTest::newRow("100.1 top bound") << KeyValue(100.1) << KeyValue(1.0) << false;
-    QTest::newRow("100.2 above") << KeyValue(100.2) << none << false;
-    QTest::newRow("75") << KeyValue(75.0) << KeyValue(2.6) << false;
-    QTest::newRow("74.99") << KeyValue(74.99) << KeyValue(2.8) << false;
-    QTest::newRow("77.99") << KeyValue(77.99) << KeyValue(2.6) << false;
-    QTest::newRow("78") << KeyValue(78.0) << KeyValue(2.4) << false;
-    QTest::newRow("43") << KeyValue(43.0) << KeyValue(4.6) << false;
-    QTest::newRow("8") << KeyValue(8.0) << KeyValue(5.8) << false;
-    QTest::newRow("7") << KeyValue(7.0) << KeyValue(6.0) << false;
-    QTest::newRow("0 without message") << KeyValue(0.0) << KeyValue(6.0) << false;
-    QTest::newRow("-1 with message") << KeyValue(-1.0) << KeyValue(6.0) << true;
-    QTest::newRow("empty text") << KeyValue(QString()) << none << false;
-    QTest::newRow("unset") << KeyValue() << none << false;
-    QTest::newRow("number text") << KeyValue(QStringLiteral("97,9")) << KeyValue(1.2) << false;
-    QTest::newRow("letters") << KeyValue(QStringLiteral("abc")) << none << false;
+    const Key grade = Skalix::prozentnote;
+    QTest::newRow("grade of 100") << grade << KeyValue(100.0) << KeyValue(1.0) << false;
+    QTest::newRow("grade of 98") << grade << KeyValue(98.0) << KeyValue(1.0) << false;
+    QTest::newRow("grade of 97.9") << grade << KeyValue(97.9) << KeyValue(1.2) << false;
+    QTest::newRow("grade of 100.05") << grade << KeyValue(100.05) << KeyValue(1.0) << false;
+    QTest::newRow("grade of 100.1, the top bound")
+        << grade << KeyValue(100.1) << KeyValue(1.0) << false;
+    QTest::newRow("grade of 100.2, above") << grade << KeyValue(100.2) << none << false;
+    QTest::newRow("grade of 75") << grade << KeyValue(75.0) << KeyValue(2.6) << false;
+    QTest::newRow("grade of 74.99") << grade << KeyValue(74.99) << KeyValue(2.8) << false;
+    QTest::newRow("grade of 77.99") << grade << KeyValue(77.99) << KeyValue(2.6) << false;
+    QTest::newRow("grade of 78") << grade << KeyValue(78.0) << KeyValue(2.4) << false;
+    QTest::newRow("grade of 43") << grade << KeyValue(43.0) << KeyValue(4.6) << false;
+    QTest::newRow("grade of 8") << grade << KeyValue(8.0) << KeyValue(5.8) << false;
+    QTest::newRow("grade of 7") << grade << KeyValue(7.0) << KeyValue(6.0) << false;
+    QTest::newRow("grade of 0, no message") << grade << KeyValue(0.0) << KeyValue(6.0) << false;
+    QTest::newRow("grade of -1, message") << grade << KeyValue(-1.0) << KeyValue(6.0) << true;
+    QTest::newRow("grade of the empty text") << grade << KeyValue(QString()) << none << false;
+    QTest::newRow("grade of unset") << grade << KeyValue() << none << false;
+    QTest::newRow("grade of a number text")
+        << grade << KeyValue(QStringLiteral("97,9")) << KeyValue(1.2) << false;
+    QTest::newRow("grade of letters") << grade << KeyValue(QStringLiteral("abc")) << none << false;
+
+    const Key points = Skalix::prozentpunkte;
+    QTest::newRow("points of 150") << points << KeyValue(150.0) << KeyValue(15.0) << false;
+    QTest::newRow("points of 100") << points << KeyValue(100.0) << KeyValue(15.0) << false;
+    QTest::newRow("points of 95.5") << points << KeyValue(95.5) << KeyValue(15.0) << false;
+    QTest::newRow("points of 95") << points << KeyValue(95.0) << KeyValue(14.0) << false;
+    QTest::newRow("points of 46") << points << KeyValue(46.0) << KeyValue(4.0) << false;
+    QTest::newRow("points of 45") << points << KeyValue(45.0) << KeyValue(3.0) << false;
+    QTest::newRow("points of 38.5") << points << KeyValue(38.5) << KeyValue(3.0) << false;
+    QTest::newRow("points of 22.5") << points << KeyValue(22.5) << KeyValue(1.0) << false;
+    QTest::newRow("points of 22") << points << KeyValue(22.0) << KeyValue(0.0) << false;
+    QTest::newRow("points of 0") << points << KeyValue(0.0) << KeyValue(0.0) << false;
+    QTest::newRow("points of -0.5, message")
+        << points << KeyValue(-0.5) << KeyValue(0.0) << true;
+    QTest::newRow("points of the empty text") << points << KeyValue(QString()) << none << false;
+    QTest::newRow("points of unset") << points << KeyValue() << none << false;
 }
 
-void TestPercentageKeys::prozentnote()
+void TestPercentageKeys::keys()
 {
+    QFETCH(Key, key);
     QFETCH(KeyValue, percentage);
-    QFETCH(KeyValue, grade);
+    QFETCH(KeyValue, result);
     QFETCH(bool, message);
     MemoryForm form;
-    const KeyValue result = Skalix::prozentnote(percentage, form);
-    QVERIFY2(result == grade, qPrintable(describe(result)));
+    const KeyValue actual = key(percentage, form);
+    QVERIFY2(actual == result, qPrintable(describe(actual)));
     QCOMPARE(form.messages, message ? QStringList{kNegative} : QStringList{});
 }
 
-void TestPercentageKeys::prozentpunkte_data()
+void TestPercentageKeys::searches_data()
 {
-    QTest::addColumn<KeyValue>("percentage");
-    QTest::addColumn<KeyValue>("points");
-    QTest::addColumn<bool>("message");
-
-    const KeyValue none = QString();
-    QTest::newRow("150 keeps 15") << KeyValue(150.0) << KeyValue(15.0) << false;
-    QTest::newRow("100") << KeyValue(100.0) << KeyValue(15.0) << false;
-    QTest::newRow("95.5") << KeyValue(95.5) << KeyValue(15.0) << false;
-    QTest::newRow("95") << KeyValue(95.0) << KeyValue(14.0) << false;
-    QTest::newRow("46") << KeyValue(46.0) << KeyValue(4.0) << false;
-    QTest::newRow("45") << KeyValue(45.0) << KeyValue(3.0) << false;
-    QTest::newRow("38.5") << KeyValue(38.5) << KeyValue(3.0) << false;
-    QTest::newRow("22.5") << KeyValue(22.5) << KeyValue(1.0) << false;
-    QTest::newRow("22") << KeyValue(22.0) << KeyValue(0.0) << false;
-    QTest::newRow("0") << KeyValue(0.0) << KeyValue(0.0) << false;
-    QTest::newRow("-0.5 with message") << KeyValue(-0.5) << KeyValue(0.0) << true;
-    QTest::newRow("empty text") << KeyValue(QString()) << none << false;
-    QTest::newRow("unset") << KeyValue() << none << false;
-}
-
-void TestPercentageKeys::prozentpunkte()
-{
-    QFETCH(KeyValue, percentage);
-    QFETCH(KeyValue, points);
-    QFETCH(bool, message);
-    MemoryForm form;
-    const KeyValue result = Skalix::prozentpunkte(percentage, form);
-    QVERIFY2(result == points, qPrintable(describe(result)));
-    QCOMPARE(form.messages, message ? QStringList{kNegative} : QStringList{});
-}
-
-void TestPercentageKeys::notengrenze_data()
-{
-    QTest::addColumn<double>("grade");
+    QTest::addColumn<Search>("search");
+    QTest::addColumn<double>("value");
     QTest::addColumn<int>("limit"); // -1: no value
 
-    QTest::newRow("1,0") << 1.0 << 100;
-    QTest::newRow("below 1") << 0.5 << 100;
-    QTest::newRow("1,1") << 1.1 << 97;
-    QTest::newRow("1,2") << 1.2 << 97;
-    QTest::newRow("2,0") << 2.0 << 86;
-    QTest::newRow("2,6") << 2.6 << 77;
-    QTest::newRow("4,8") << 4.8 << 42;
-    QTest::newRow("5,9") << 5.9 << 7;
-    QTest::newRow("6,0") << 6.0 << 7;
-    QTest::newRow("6,1") << 6.1 << -1;
+    const Search grade = Skalix::notengrenze;
+    QTest::newRow("limit of 1,0") << grade << 1.0 << 100;
+    QTest::newRow("limit below 1") << grade << 0.5 << 100;
+    QTest::newRow("limit of 1,1") << grade << 1.1 << 97;
+    QTest::newRow("limit of 1,2") << grade << 1.2 << 97;
+    QTest::newRow("limit of 2,0") << grade << 2.0 << 86;
+    QTest::newRow("limit of 2,6") << grade << 2.6 << 77;
+    QTest::newRow("limit of 4,8") << grade << 4.8 << 42;
+    QTest::newRow("limit of 5,9") << grade << 5.9 << 7;
+    QTest::newRow("limit of 6,0") << grade << 6.0 << 7;
+    QTest::newRow("limit of 6,1") << grade << 6.1 << -1;
     // 1,1 + 0,1 is a hair above the key's 1,2, so 96 and 97 no longer count.
-    QTest::newRow("1,2 summed in floating point") << 1.1 + 0.1 << 95;
+    QTest::newRow("limit of 1,2 summed in floating point") << grade << 1.1 + 0.1 << 95;
+
+    const Search points = Skalix::punktegrenze;
+    QTest::newRow("limit of 15 points") << points << 15.0 << 100;
+    QTest::newRow("limit above 15 points") << points << 20.0 << 100;
+    QTest::newRow("limit of 14 points") << points << 14.0 << 95;
+    QTest::newRow("limit of 4 points") << points << 4.0 << 50;
+    QTest::newRow("limit of 1 point") << points << 1.0 << 29;
+    QTest::newRow("limit of 0 points") << points << 0.0 << 22;
+    QTest::newRow("limit of -1 points") << points << -1.0 << -1;
 }
 
-void TestPercentageKeys::notengrenze()
+void TestPercentageKeys::searches()
 {
-    QFETCH(double, grade);
+    QFETCH(Search, search);
+    QFETCH(double, value);
     QFETCH(int, limit);
     MemoryForm form;
-    QCOMPARE(Skalix::notengrenze(grade, form).value_or(-1), limit);
-    QVERIFY(form.messages.isEmpty());
-}
-
-void TestPercentageKeys::punktegrenze_data()
-{
-    QTest::addColumn<double>("points");
-    QTest::addColumn<int>("limit");
-
-    QTest::newRow("15") << 15.0 << 100;
-    QTest::newRow("above 15") << 20.0 << 100;
-    QTest::newRow("14") << 14.0 << 95;
-    QTest::newRow("4") << 4.0 << 50;
-    QTest::newRow("1") << 1.0 << 29;
-    QTest::newRow("0") << 0.0 << 22;
-    QTest::newRow("-1") << -1.0 << -1;
-}
-
-void TestPercentageKeys::punktegrenze()
-{
-    QFETCH(double, points);
-    QFETCH(int, limit);
-    MemoryForm form;
-    QCOMPARE(Skalix::punktegrenze(points, form).value_or(-1), limit);
+    QCOMPARE(search(value, form).value_or(-1), limit);
     QVERIFY(form.messages.isEmpty());
 }
 

@@ -8,6 +8,7 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
 
 using Command = std::function<void(KeyForm &)>;
@@ -78,33 +79,21 @@ void typeMss(MemoryForm &form)
         form.mss[std::size_t(k)] = typed[k];
 }
 
-bool inGradeMode(const MemoryForm &form)
+// Every grade field and label 0..31 shown and every MSS field and label
+// 32..57 hidden (grade mode), or the reverse (MSS mode).
+bool inMode(const MemoryForm &form, bool gradeMode)
 {
-    for (bool v : form.gradeVisible)
-        if (!v)
-            return false;
-    for (bool v : form.mssVisible)
-        if (v)
-            return false;
+    const auto all = [](const auto &flags, bool value) {
+        return std::all_of(flags.begin(), flags.end(), [=](bool f) { return f == value; });
+    };
     for (int i = 0; i < 58; ++i)
-        if (form.labelVisible[std::size_t(i)] != (i < 32))
+        if (form.labelVisible[std::size_t(i)] != ((i < 32) == gradeMode))
             return false;
-    return true;
+    return all(form.gradeVisible, gradeMode) && all(form.mssVisible, !gradeMode);
 }
 
-bool inMssMode(const MemoryForm &form)
-{
-    for (bool v : form.gradeVisible)
-        if (v)
-            return false;
-    for (bool v : form.mssVisible)
-        if (!v)
-            return false;
-    for (int i = 0; i < 58; ++i)
-        if (form.labelVisible[std::size_t(i)] != (i >= 32))
-            return false;
-    return true;
-}
+bool inGradeMode(const MemoryForm &form) { return inMode(form, true); }
+bool inMssMode(const MemoryForm &form) { return inMode(form, false); }
 
 } // namespace
 
@@ -118,14 +107,8 @@ private slots:
     void mssPreset();
     void evaluateOnlyWithNumericReached_data();
     void evaluateOnlyWithNumericReached();
-    void standardKeyGrades_data();
-    void standardKeyGrades();
-    void linearKeyGrades_data();
-    void linearKeyGrades();
-    void ihkKeyGrades_data();
-    void ihkKeyGrades();
-    void mssKeyPoints_data();
-    void mssKeyPoints();
+    void resultsUnderEachKey_data();
+    void resultsUnderEachKey();
     void clearIntermediateGrades_data();
     void clearIntermediateGrades();
     void clearAll_data();
@@ -244,106 +227,73 @@ void TestPresets::evaluateOnlyWithNumericReached()
     QCOMPARE(form.evaluations, evaluations);
 }
 
-void TestPresets::standardKeyGrades_data()
+void TestPresets::resultsUnderEachKey_data()
 {
-    QTest::addColumn<QString>("achieved");
-    QTest::addColumn<QString>("grade");
-    QTest::newRow("98") << "98" << "1,0";
-    QTest::newRow("97 ties 1,1 and 1,2") << "97" << "1,2";
-    QTest::newRow("75") << "75" << "2,6";
-    QTest::newRow("60") << "60" << "3,6";
-    QTest::newRow("7,5 above a limit") << "7,5" << "5,8";
-    QTest::newRow("7") << "7" << "6,0";
-    QTest::newRow("0") << "0" << "6,0";
-    QTest::newRow("100,5") << "100,5" << "";
-}
-
-void TestPresets::standardKeyGrades()
-{
-    QFETCH(QString, achieved);
-    QFETCH(QString, grade);
-    MemoryForm form;
-    form.achieved = achieved;
-    presets::standardKey(form);
-    QCOMPARE(form.result, grade);
-}
-
-void TestPresets::linearKeyGrades_data()
-{
+    QTest::addColumn<Command>("preset");
     QTest::addColumn<QString>("maximum");
     QTest::addColumn<QString>("achieved");
-    QTest::addColumn<QString>("grade");
-    QTest::newRow("100 of 100") << "100" << "100" << "1,0";
-    QTest::newRow("75 of 100") << "100" << "75" << "2,2";
-    QTest::newRow("30 of 40") << "40" << "30" << "2,2";
-    QTest::newRow("1 of 100") << "100" << "1" << "5,9";
-    QTest::newRow("0 of 100") << "100" << "0" << "6,0";
-}
+    QTest::addColumn<QString>("result");
 
-void TestPresets::linearKeyGrades()
-{
-    QFETCH(QString, maximum);
-    QFETCH(QString, achieved);
-    QFETCH(QString, grade);
-    MemoryForm form;
-    form.maximum = maximum;
-    form.achieved = achieved;
-    presets::linearKey(form);
-    QCOMPARE(form.result, grade);
-}
-
-void TestPresets::ihkKeyGrades_data()
-{
-    QTest::addColumn<QString>("maximum");
-    QTest::addColumn<QString>("achieved");
-    QTest::addColumn<QString>("grade");
     const struct
     {
+        const char *key;
+        Command preset;
+        const char *maximum;
         const char *achieved;
-        const char *grade;
-    } rows[] = {{"100", "1,0"}, {"92", "1,0"}, {"91", "2,0"}, {"81", "2,0"}, {"80", "3,0"},
-                {"67", "3,0"},  {"66", "4,0"}, {"50", "4,0"}, {"49", "5,0"}, {"30", "5,0"},
-                {"29", "6,0"},  {"0", "6,0"}};
-    for (const auto &row : rows)
-        QTest::addRow("%s of 100", row.achieved) << "100" << row.achieved << row.grade;
-    QTest::newRow("46 of 50") << "50" << "46" << "1,0";
-    QTest::newRow("45,5 of 50") << "50" << "45,5" << "2,0";
+        const char *result;
+    } rows[] = {
+        {"standard", presets::standardKey, "100", "98", "1,0"},
+        {"standard", presets::standardKey, "100", "97", "1,2"}, // 1,1 and 1,2 tie
+        {"standard", presets::standardKey, "100", "75", "2,6"},
+        {"standard", presets::standardKey, "100", "60", "3,6"},
+        {"standard", presets::standardKey, "100", "7,5", "5,8"}, // above a limit
+        {"standard", presets::standardKey, "100", "7", "6,0"},
+        {"standard", presets::standardKey, "100", "0", "6,0"},
+        {"standard", presets::standardKey, "100", "100,5", ""},
+        {"linear", presets::linearKey, "100", "100", "1,0"},
+        {"linear", presets::linearKey, "100", "75", "2,2"},
+        {"linear", presets::linearKey, "40", "30", "2,2"},
+        {"linear", presets::linearKey, "100", "1", "5,9"},
+        {"linear", presets::linearKey, "100", "0", "6,0"},
+        {"IHK", presets::ihkKey, "100", "100", "1,0"},
+        {"IHK", presets::ihkKey, "100", "92", "1,0"},
+        {"IHK", presets::ihkKey, "100", "91", "2,0"},
+        {"IHK", presets::ihkKey, "100", "81", "2,0"},
+        {"IHK", presets::ihkKey, "100", "80", "3,0"},
+        {"IHK", presets::ihkKey, "100", "67", "3,0"},
+        {"IHK", presets::ihkKey, "100", "66", "4,0"},
+        {"IHK", presets::ihkKey, "100", "50", "4,0"},
+        {"IHK", presets::ihkKey, "100", "49", "5,0"},
+        {"IHK", presets::ihkKey, "100", "30", "5,0"},
+        {"IHK", presets::ihkKey, "100", "29", "6,0"},
+        {"IHK", presets::ihkKey, "100", "0", "6,0"},
+        {"IHK", presets::ihkKey, "50", "46", "1,0"},
+        {"IHK", presets::ihkKey, "50", "45,5", "2,0"},
+        {"MSS", presets::mssPointsKey, "100", "96", "15"},
+        {"MSS", presets::mssPointsKey, "100", "95", "14"},
+        {"MSS", presets::mssPointsKey, "100", "50", "4"},
+        {"MSS", presets::mssPointsKey, "100", "23", "1"},
+        {"MSS", presets::mssPointsKey, "100", "22", "0"},
+        {"MSS", presets::mssPointsKey, "100", "0", "0"},
+    };
+    for (const auto &row : rows) {
+        QTest::addRow("%s key, %s of %s", row.key, row.achieved, row.maximum)
+            << row.preset << row.maximum << row.achieved << row.result;
+    }
 }
 
-void TestPresets::ihkKeyGrades()
+void TestPresets::resultsUnderEachKey()
 {
+    QFETCH(Command, preset);
     QFETCH(QString, maximum);
     QFETCH(QString, achieved);
-    QFETCH(QString, grade);
+    QFETCH(QString, result);
     MemoryForm form;
     form.maximum = maximum;
     form.achieved = achieved;
-    presets::ihkKey(form);
-    QCOMPARE(form.result, QString()); // no evaluation of its own
-    eval::calculate(form);
-    QCOMPARE(form.result, grade);
-}
-
-void TestPresets::mssKeyPoints_data()
-{
-    QTest::addColumn<QString>("achieved");
-    QTest::addColumn<QString>("points");
-    QTest::newRow("96") << "96" << "15";
-    QTest::newRow("95") << "95" << "14";
-    QTest::newRow("50") << "50" << "4";
-    QTest::newRow("23") << "23" << "1";
-    QTest::newRow("22") << "22" << "0";
-    QTest::newRow("0") << "0" << "0";
-}
-
-void TestPresets::mssKeyPoints()
-{
-    QFETCH(QString, achieved);
-    QFETCH(QString, points);
-    MemoryForm form;
-    form.achieved = achieved;
-    presets::mssPointsKey(form);
-    QCOMPARE(form.result, points);
+    preset(form);
+    eval::calculate(form); // the IHK key does not evaluate by itself
+    QCOMPARE(form.result, result);
 }
 
 void TestPresets::clearIntermediateGrades_data()
