@@ -29,6 +29,9 @@ QWidget *createTextBox(const ControlSpec &row, QWidget *parent)
     auto *box = new QLineEdit(row.caption, parent);
     box->setAlignment(row.alignment | Qt::AlignVCenter);
     box->setFrame(row.framed);
+    // Qt keeps a few pixels between frame and text; the narrow key fields
+    // need them all to show limits such as 91,99 whole.
+    box->setTextMargins(-4, 0, -4, 0);
     QPalette palette = box->palette();
     const Colour background =
         row.background == Colour::Default ? Colour::WindowBackground : row.background;
