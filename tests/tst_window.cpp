@@ -67,6 +67,8 @@ private slots:
     void keyFieldColours();
     void fonts_data();
     void fonts();
+    void keyFieldsShowLimitsWhole_data();
+    void keyFieldsShowLimitsWhole();
     void stackingOrder();
     void pictures_data();
     void pictures();
@@ -333,6 +335,39 @@ void TestWindow::fonts()
     const QFont font = control(name)->font();
     QCOMPARE(font.pixelSize(), pixelSize);
     QCOMPARE(font.bold(), bold);
+}
+
+void TestWindow::keyFieldsShowLimitsWhole_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("limit");
+    QTest::newRow("IHK 2,0") << "Text4(10)" << "91,99";
+    QTest::newRow("IHK 6,0") << "Text4(50)" << "29,99";
+    QTest::newRow("top") << "Text4(0)" << "100";
+}
+
+void TestWindow::keyFieldsShowLimitsWhole()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, limit);
+    auto *field = control<QLineEdit>(name);
+    field->setText(limit);
+    // A text that fits does not scroll: moving the cursor from its start to
+    // its end moves it by the width of the text (less at most the pixel the
+    // cursor itself takes at the end, which is the digit's side bearing).
+    // (The field scrolls when it paints.)
+    const auto cursorAt = [field](int position) {
+        field->setCursorPosition(position);
+        field->grab();
+        return field->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+    };
+    const int start = cursorAt(0);
+    const int end = cursorAt(int(limit.size()));
+    const qreal width = QFontMetricsF(field->font()).horizontalAdvance(limit);
+    QVERIFY2(qAbs(end - start - width) <= 2,
+             qPrintable(QStringLiteral("cursor moved %1 px over a text %2 px wide")
+                            .arg(end - start)
+                            .arg(width)));
 }
 
 void TestWindow::stackingOrder()
