@@ -125,8 +125,9 @@ QWidget *createControl(const ControlSpec &row, QWidget *parent)
     widget->setGeometry(row.place.left / kTwipsPerPixel, row.place.top / kTwipsPerPixel,
                         row.place.width / kTwipsPerPixel, row.place.height / kTwipsPerPixel);
     // Controls in the window's font inherit it from the window.
-    if ((row.fontPoints > 0 && row.fontPoints != kWindowFontPoints) || row.bold)
-        widget->setFont(windowFont(row.fontPoints, row.bold));
+    const double points = row.fontPoints > 0 ? row.fontPoints : kWindowFontPoints;
+    if (points != kWindowFontPoints || row.bold)
+        widget->setFont(windowFont(points, row.bold));
     if (!row.toolTip.isEmpty())
         widget->setToolTip(row.toolTip);
     widget->setAccessibleName(row.accessibleName.isEmpty() ? row.caption : row.accessibleName);
