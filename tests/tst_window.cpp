@@ -67,6 +67,8 @@ private slots:
     void keyFieldColours();
     void fonts_data();
     void fonts();
+    void buttonCaptionsWrap_data();
+    void buttonCaptionsWrap();
     void keyFieldsShowLimitsWhole_data();
     void keyFieldsShowLimitsWhole();
     void stackingOrder();
@@ -335,6 +337,32 @@ void TestWindow::fonts()
     const QFont font = control(name)->font();
     QCOMPARE(font.pixelSize(), pixelSize);
     QCOMPARE(font.bold(), bold);
+}
+
+void TestWindow::buttonCaptionsWrap_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("lines");
+    QTest::newRow("Ende") << "Command1" << 1;
+    QTest::newRow("Berechnen") << "Command8" << 1;
+    QTest::newRow("IHK") << "Command9" << 2;
+    QTest::newRow("linear") << "Command3" << 3;
+    QTest::newRow("standard") << "Command2" << 3;
+    QTest::newRow("clear intermediate") << "Command4" << 3;
+    QTest::newRow("clear all") << "Command6" << 2;
+    QTest::newRow("MSS points") << "Command7" << 3;
+}
+
+void TestWindow::buttonCaptionsWrap()
+{
+    QFETCH(QString, name);
+    QFETCH(int, lines);
+    auto *button = control<QPushButton>(name);
+    const QFontMetrics metrics(button->font());
+    const QRect wrapped = metrics.boundingRect(QRect(0, 0, button->width(), 1000),
+                                               Qt::AlignCenter | Qt::TextWordWrap, button->text());
+    QCOMPARE(wrapped.height() / metrics.lineSpacing(), lines);
+    QVERIFY(wrapped.height() <= button->height());
 }
 
 void TestWindow::keyFieldsShowLimitsWhole_data()

@@ -12,10 +12,11 @@ void WrappingButton::paintEvent(QPaintEvent *)
     option.text.clear(); // the style draws the bevel and focus frame, we the caption
     painter.drawControl(QStyle::CE_PushButton, option);
 
-    // The whole face less a thin bevel: the style's contents rect leaves too
-    // little width for the long captions on narrow buttons.
+    // The whole width of the face: the style's contents rect leaves too
+    // little for the long captions of the narrow key buttons, which are set
+    // to wrap onto two or three lines.
     const int bevel = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this);
-    QRect area = rect().adjusted(bevel, bevel, -bevel, -bevel);
+    QRect area = rect().adjusted(0, bevel, 0, -bevel);
     if (isDown())
         area.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
                        style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
