@@ -9,11 +9,10 @@ MemoryForm::MemoryForm()
 
 void MemoryForm::setMode(KeyArray visible)
 {
-    const bool gradeMode = visible == KeyArray::Grades;
-    gradeVisible.fill(gradeMode);
-    mssVisible.fill(!gradeMode);
-    for (int i = 0; i < keytable::kLabelCount; ++i)
-        labelVisible[std::size_t(i)] = (i < keytable::kGradeLabelCount) == gradeMode;
+    if (visible == KeyArray::Grades)
+        keytable::switchToGradeMode(*this);
+    else
+        keytable::switchToMssMode(*this);
 }
 
 QString MemoryForm::keyText(KeyArray array, int index) const
