@@ -3,7 +3,8 @@
 # Usage: scripts/setup.sh [extra-package ...]
 set -euo pipefail
 
-packages=(cmake g++ make pkg-config qt6-base-dev fonts-liberation2 fonts-dejavu-core "$@")
+packages=(cmake g++ make pkg-config qt6-base-dev qt6-translations-l10n fonts-liberation2
+          fonts-dejavu-core "$@")
 
 missing=()
 for p in "${packages[@]}"; do
