@@ -16,18 +16,22 @@ struct Row
 
 // Standard percentage key after its first row (p <= 100.1 gives 1). The rows
 // are tested in order and the last matching row wins.
+// clang-format off
 constexpr std::array<Row, 25> kStandardKey{{
     {98, 1.2}, {96, 1.4}, {93, 1.6}, {90, 1.8}, {87, 2},   {84, 2.2}, {81, 2.4},
     {78, 2.6}, {75, 2.8}, {72, 3},   {69, 3.2}, {66, 3.4}, {63, 3.6}, {60, 3.8},
     {57, 4},   {54, 4.2}, {51, 4.4}, {48, 4.6}, {43, 4.8}, {38, 5},   {33, 5.2},
     {28, 5.4}, {23, 5.6}, {16, 5.8}, {8, 6},
 }};
+// clang-format on
 
 // MSS percentage key after its first row (every number gives 15).
+// clang-format off
 constexpr std::array<Row, 15> kMssKey{{
     {95.5, 14}, {91, 13}, {86.5, 12}, {82, 11}, {77.5, 10}, {73, 9}, {68.5, 8}, {64, 7},
     {59.5, 6},  {55, 5},  {50.5, 4},  {46, 3},  {38.5, 2},  {30, 1}, {22.5, 0},
 }};
+// clang-format on
 
 constexpr double kStandardTopBound = 100.1;
 

@@ -23,9 +23,9 @@ enum class KeyArray {
 class KeyForm : public MessageSink
 {
 public:
-    virtual QString maximumText() const = 0;            // Text1
-    virtual QString achievedText() const = 0;           // Text2
-    virtual QString resultText() const = 0;             // Text3
+    virtual QString maximumText() const = 0;             // Text1
+    virtual QString achievedText() const = 0;            // Text2
+    virtual QString resultText() const = 0;              // Text3
     virtual void setResultText(const QString &text) = 0; // writing it raises nothing
 
     virtual QString keyText(KeyArray array, int index) const = 0;

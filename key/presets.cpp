@@ -19,10 +19,7 @@ void evaluateWhenAchievedIsNumeric(KeyForm &form)
         form.evaluate();
 }
 
-QString limitText(std::optional<int> limit)
-{
-    return limit ? QString::number(*limit) : QString();
-}
+QString limitText(std::optional<int> limit) { return limit ? QString::number(*limit) : QString(); }
 
 struct IhkLimit
 {
@@ -30,9 +27,11 @@ struct IhkLimit
     double limit;
 };
 
+// clang-format off
 constexpr std::array<IhkLimit, 6> kIhkKey{{
     {0, 100}, {10, 91.99}, {20, 80.99}, {30, 66.99}, {40, 49.99}, {50, 29.99},
 }};
+// clang-format on
 
 } // namespace
 

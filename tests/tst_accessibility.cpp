@@ -50,6 +50,7 @@ void TestAccessibility::keyFieldsAreToldApart()
 
 void TestAccessibility::spokenNames_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
 
@@ -65,6 +66,7 @@ void TestAccessibility::spokenNames_data()
     QTest::newRow("help button") << "Command5" << "Hilfe";
     QTest::newRow("button caption") << "Command8" << "Berechnen";
     QTest::newRow("points caption") << "Label8(49)" << "15 Punkte";
+    // clang-format on
 }
 
 void TestAccessibility::spokenNames()

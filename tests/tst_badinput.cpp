@@ -20,10 +20,7 @@ QString digits(int zeros, const char *head = "1")
     return QString::fromLatin1(head) + QString(zeros, u'0');
 }
 
-QString tiny(int zeros)
-{
-    return QStringLiteral("0,") + QString(zeros, u'0') + u'1';
-}
+QString tiny(int zeros) { return QStringLiteral("0,") + QString(zeros, u'0') + u'1'; }
 
 } // namespace
 
@@ -38,6 +35,7 @@ private slots:
 
 void TestBadInput::anyTextAnyField_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("mssMode");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
@@ -101,6 +99,7 @@ void TestBadInput::anyTextAnyField_data()
     QTest::newRow("top field 1e308: product overflows") << false << "Text4(0)" << digits(308)
                                                         << kUnchanged;
     QTest::newRow("top field tiny") << false << "Text4(0)" << tiny(320) << "6,0";
+    // clang-format on
 }
 
 void TestBadInput::anyTextAnyField()

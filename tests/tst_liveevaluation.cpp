@@ -22,8 +22,8 @@ void enterKey(MemoryForm &form, KeyArray array, const QString &key)
 
 const QString kGradeKey = QStringLiteral("0=100|5=95|10=90|20=75|30=60|40=40|50=20");
 const QString kMssKey = QStringLiteral("0=100|5=75|10=50|15=20");
-const QString kHugeNumber = u'1' + QString(300, u'0');  // 1e300 still reads
-const QString kTooLarge = u'1' + QString(400, u'0'); // beyond a double: does not read
+const QString kHugeNumber = u'1' + QString(300, u'0'); // 1e300 still reads
+const QString kTooLarge = u'1' + QString(400, u'0');   // beyond a double: does not read
 
 // One run on the row's key in the given mode, with the other array holding
 // a key of its own, hidden: the result as expected, no message, and neither
@@ -73,6 +73,7 @@ private slots:
 
 void TestLiveEvaluation::gradeMode_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("maximum");
     QTest::addColumn<QString>("achieved");
@@ -114,15 +115,14 @@ void TestLiveEvaluation::gradeMode_data()
     QTest::newRow("scaled score overflows") << kGradeKey << "0," + QString(300, u'0') + "1"
                                             << kHugeNumber << kStale;
     QTest::newRow("product overflows") << "0=" + kHugeNumber << "1" << kHugeNumber << kStale;
+    // clang-format on
 }
 
-void TestLiveEvaluation::gradeMode()
-{
-    checkEvaluation(KeyArray::Grades);
-}
+void TestLiveEvaluation::gradeMode() { checkEvaluation(KeyArray::Grades); }
 
 void TestLiveEvaluation::mssMode_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("maximum");
     QTest::addColumn<QString>("achieved");
@@ -147,12 +147,10 @@ void TestLiveEvaluation::mssMode_data()
     QTest::newRow("top field empty") << "5=75|10=50|15=20" << "60" << "45" << kStale;
     QTest::newRow("top field not a number") << "0=x|5=75|10=50|15=20" << "60" << "45" << kStale;
     QTest::newRow("scaled score overflows") << "0=" + kHugeNumber << "1" << kHugeNumber << kStale;
+    // clang-format on
 }
 
-void TestLiveEvaluation::mssMode()
-{
-    checkEvaluation(KeyArray::Mss);
-}
+void TestLiveEvaluation::mssMode() { checkEvaluation(KeyArray::Mss); }
 
 void TestLiveEvaluation::unreadableFieldActsAsEmpty_data()
 {

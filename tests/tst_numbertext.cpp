@@ -8,10 +8,9 @@
 #include <limits>
 
 // QCOMPARE compares doubles fuzzily; these rules are about exact values.
-#define COMPARE_EXACT(actual, expected)                                                            \
-    QVERIFY2((actual) == (expected),                                                               \
-             qPrintable(QString::number(actual, 'g', 17) + " != "                                  \
-                        + QString::number(expected, 'g', 17)))
+#define COMPARE_EXACT(actual, expected)                                          \
+    QVERIFY2((actual) == (expected), qPrintable(QString::number(actual, 'g', 17) \
+                                                + " != " + QString::number(expected, 'g', 17)))
 
 class TestNumberText : public QObject
 {

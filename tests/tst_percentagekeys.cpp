@@ -44,6 +44,7 @@ private slots:
 
 void TestPercentageKeys::keys_data()
 {
+    // clang-format off
     QTest::addColumn<Key>("key");
     QTest::addColumn<KeyValue>("percentage");
     QTest::addColumn<KeyValue>("result");
@@ -88,6 +89,7 @@ void TestPercentageKeys::keys_data()
         << points << KeyValue(-0.5) << KeyValue(0.0) << true;
     QTest::newRow("points of the empty text") << points << KeyValue(QString()) << none << false;
     QTest::newRow("points of unset") << points << KeyValue() << none << false;
+    // clang-format on
 }
 
 void TestPercentageKeys::keys()

@@ -59,10 +59,7 @@ QStringList mssKey()
     return key;
 }
 
-QStringList texts(const auto &fields)
-{
-    return QStringList(fields.begin(), fields.end());
-}
+QStringList texts(const auto &fields) { return QStringList(fields.begin(), fields.end()); }
 
 QStringList typedMss()
 {
@@ -179,7 +176,7 @@ void TestPresets::mssPreset()
     QCOMPARE(texts(form.mss), mssKey());
     QVERIFY(inMssMode(form));
     QCOMPARE(form.grades[26], QStringLiteral("typed")); // grade key untouched, hidden
-    QCOMPARE(form.result, QStringLiteral("10"));         // 75 % earns 10 points
+    QCOMPARE(form.result, QStringLiteral("10"));        // 75 % earns 10 points
     QCOMPARE(form.focus, std::make_optional(std::pair{KeyArray::Mss, 0}));
 }
 
@@ -298,6 +295,7 @@ void TestPresets::resultsUnderEachKey()
 
 void TestPresets::clearIntermediateGrades_data()
 {
+    // clang-format off
     QTest::addColumn<Command>("preset");
     QTest::addColumn<QString>("result");
     QTest::addColumn<QStringList>("wholeGrades");
@@ -305,10 +303,12 @@ void TestPresets::clearIntermediateGrades_data()
     QTest::newRow("linear key: 2,2 becomes 2,0")
         << Command(presets::linearKey) << "2,0" << QStringList{"100", "80", "60", "40", "20", "0"};
     QTest::newRow("standard key")
-        << Command(presets::standardKey) << "2,0" << QStringList{"100", "86", "71", "56", "37", "7"};
+        << Command(presets::standardKey) << "2,0"
+        << QStringList{"100", "86", "71", "56", "37", "7"};
     QTest::newRow("IHK key unchanged, result filled")
         << Command(presets::ihkKey) << "3,0"
         << QStringList{"100", "91,99", "80,99", "66,99", "49,99", "29,99"};
+    // clang-format on
 }
 
 void TestPresets::clearIntermediateGrades()
@@ -381,12 +381,14 @@ void TestPresets::ihkThenCalculate()
 
 void TestPresets::calculateFocusesVisibleKey_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("mssMode");
     QTest::addColumn<QString>("achieved");
     QTest::addColumn<QString>("result");
     QTest::newRow("grade mode") << false << "75" << "6,0";
     QTest::newRow("MSS mode") << true << "75" << "0";
     QTest::newRow("reached not a number: result kept, focus moves") << false << "x" << "stale";
+    // clang-format on
 }
 
 void TestPresets::calculateFocusesVisibleKey()

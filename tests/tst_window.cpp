@@ -150,6 +150,7 @@ void TestWindow::everyControlOnce()
 
 void TestWindow::controlPlaces_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("place");
     QTest::addColumn<QString>("text"); // caption or start text
@@ -208,6 +209,7 @@ void TestWindow::controlPlaces_data()
             << element("Text5", k) << px(2280 + 600 * (k / 3), mssRowTop[k % 3], 500, 400)
             << "" << "";
     }
+    // clang-format on
 }
 
 void TestWindow::controlPlaces()
@@ -229,6 +231,7 @@ void TestWindow::controlPlaces()
 
 void TestWindow::keyLabels_data()
 {
+    // clang-format off
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QRect>("place");
@@ -263,6 +266,7 @@ void TestWindow::keyLabels_data()
     for (int k = 0; k < 16; ++k)
         add(points[k], QString::number(15 - k), 2280 + 600 * (k / 3) + 120,
             mssRowTop[k % 3] + 480, false);
+    // clang-format on
 }
 
 void TestWindow::keyLabels()
@@ -367,11 +371,13 @@ void TestWindow::buttonCaptionsWrap()
 
 void TestWindow::keyFieldsShowLimitsWhole_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("limit");
     QTest::newRow("IHK 2,0") << "Text4(10)" << "91,99";
     QTest::newRow("IHK 6,0") << "Text4(50)" << "29,99";
     QTest::newRow("top") << "Text4(0)" << "100";
+    // clang-format on
 }
 
 void TestWindow::keyFieldsShowLimitsWhole()
@@ -416,6 +422,7 @@ void TestWindow::stackingOrder()
 
 void TestWindow::pictures_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("format");
     QTest::addColumn<QSize>("size");
@@ -423,6 +430,7 @@ void TestWindow::pictures_data()
 
     QTest::newRow("Picture1") << "Picture1" << "jpeg" << QSize(150, 97) << false;
     QTest::newRow("Image1") << "Image1" << "gif" << QSize(205, 52) << true;
+    // clang-format on
 }
 
 void TestWindow::pictures()
@@ -605,6 +613,7 @@ void TestWindow::typingIntoKeyOrTitleChangesNothing()
 
 void TestWindow::buttonsRunTheirCommands_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("button");
     QTest::addColumn<bool>("mssMode");
     QTest::addColumn<QString>("field");
@@ -618,6 +627,7 @@ void TestWindow::buttonsRunTheirCommands_data()
     QTest::newRow("MSS points") << "Command7" << true << "Text5(3)" << "86" << "10";
     QTest::newRow("calculate") << "Command8" << false << "Text4(0)" << "100" << "2,6";
     QTest::newRow("IHK") << "Command9" << false << "Text4(10)" << "91,99" << "";
+    // clang-format on
 }
 
 void TestWindow::buttonsRunTheirCommands()

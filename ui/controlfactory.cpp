@@ -51,14 +51,14 @@ QWidget *createLabel(const ControlSpec &row, QWidget *parent)
     label->setWordWrap(true);
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, desktopColour(row.background == Colour::Default
-                                                         ? Colour::ButtonFace
-                                                         : row.background,
-                                                     palette));
-    palette.setColor(QPalette::WindowText, desktopColour(row.foreground == Colour::Default
-                                                             ? Colour::ButtonText
-                                                             : row.foreground,
-                                                         palette));
+    palette.setColor(
+        QPalette::Window,
+        desktopColour(row.background == Colour::Default ? Colour::ButtonFace : row.background,
+                      palette));
+    palette.setColor(
+        QPalette::WindowText,
+        desktopColour(row.foreground == Colour::Default ? Colour::ButtonText : row.foreground,
+                      palette));
     label->setPalette(palette);
     return label;
 }

@@ -21,15 +21,16 @@ constexpr Qt::Alignment kCentre = Qt::AlignHCenter;
 std::vector<ControlSpec> titleAndCommandControls()
 {
     using enum Kind;
+    // clang-format off
     return {
         {.name = "Command1", .kind = Button, .place = {120, 120, 855, 615}, .caption = "Ende",
          .toolTip = "Beendet den Skalix"},
         {.name = "Text6(0)", .kind = TextBox, .place = {1080, 120, 3735, 615}, .caption = "Skalix",
-         .accessibleName = "Programmname", .fontPoints = 24, .bold = true, .background = Colour::InactiveCaptionText,
-         .framed = false},
+         .accessibleName = "Programmname", .fontPoints = 24, .bold = true,
+         .background = Colour::InactiveCaptionText, .framed = false},
         {.name = "Text6(1)", .kind = TextBox, .place = {3840, 720, 375, 255}, .caption = "von",
-         .accessibleName = "von", .fontPoints = 8.25, .bold = true, .background = Colour::InactiveCaptionText,
-         .framed = false},
+         .accessibleName = "von", .fontPoints = 8.25, .bold = true,
+         .background = Colour::InactiveCaptionText, .framed = false},
         {.name = "Picture1", .kind = Picture, .place = {4200, 120, 2250, 1455},
          .caption = ":/images/picture1.jpg",
          .accessibleName = "Bild: eine Notenskala von 1 bis 6", .enabled = false},
@@ -39,8 +40,7 @@ std::vector<ControlSpec> titleAndCommandControls()
          .caption = "Maximalpunkte", .fontPoints = 12, .alignment = kRight},
         {.name = "Text1", .kind = TextBox, .place = {3000, 1080, 1215, 495}, .caption = "100",
          .toolTip = "Hier stehen die Maximalpunkte der Arbeit", .accessibleName = "Maximalpunkte",
-         .fontPoints = 13.5,
-         .alignment = kCentre},
+         .fontPoints = 13.5, .alignment = kCentre},
         {.name = "Label3", .kind = Label, .place = {0, 1320, 2895, 615},
          .caption = "Geben Sie an, wieviele Punkte man in Ihrer Arbeit maximal erreichen konnte:",
          .alignment = kRight},
@@ -61,9 +61,9 @@ std::vector<ControlSpec> titleAndCommandControls()
         {.name = "Label7", .kind = Label, .place = {1080, 2640, 1815, 375},
          .caption = "Erreichte Note", .fontPoints = 12, .bold = true, .alignment = kRight},
         {.name = "Text3", .kind = TextBox, .place = {3000, 2760, 1215, 495},
-         .toolTip = "Hier das Ergebnis", .accessibleName = "Erreichte Note", .fontPoints = 18, .bold = true, .alignment = kCentre,
-         .background = Colour::TooltipBackground, .foreground = Colour::MenuText,
-         .enabled = false},
+         .toolTip = "Hier das Ergebnis", .accessibleName = "Erreichte Note", .fontPoints = 18,
+         .bold = true, .alignment = kCentre, .background = Colour::TooltipBackground,
+         .foreground = Colour::MenuText, .enabled = false},
         {.name = "Shape1", .kind = Shape, .place = {3000, 2760, 1215, 495},
          .accessibleName = "Rahmen um die erreichte Note"},
         {.name = "Label6", .kind = Label, .place = {0, 3000, 2895, 375},
@@ -85,6 +85,7 @@ std::vector<ControlSpec> titleAndCommandControls()
         {.name = "Image1", .kind = Image, .place = {1560, 9120, 3075, 780},
          .caption = ":/images/image1.gif", .accessibleName = "Bild: die Noten 1 bis 6"},
     };
+    // clang-format on
 }
 
 constexpr int kKeyLeft = 2280;
@@ -112,7 +113,8 @@ void addKeyFields(std::vector<ControlSpec> &out)
 {
     for (int i = 0; i < keytable::kGradeFieldCount; ++i) {
         const bool darkRow = (i % 10) % 2 == 0;
-        out.push_back({.name = elementName("Text4", i), .kind = Kind::TextBox,
+        out.push_back({.name = elementName("Text4", i),
+                       .kind = Kind::TextBox,
                        .place = gradeFieldPlace(i),
                        .accessibleName = "Obergrenze für Note " + keytable::gradeText(i),
                        .fontPoints = kKeyFontPoints,
@@ -122,14 +124,17 @@ void addKeyFields(std::vector<ControlSpec> &out)
     }
     for (int k = 0; k < keytable::kMssFieldCount; ++k) {
         const int points = keytable::mssPoints(k);
-        out.push_back({.name = elementName("Text5", k), .kind = Kind::TextBox,
+        out.push_back({.name = elementName("Text5", k),
+                       .kind = Kind::TextBox,
                        .place = mssFieldPlace(k),
                        .accessibleName = QStringLiteral("Obergrenze für %1 %2")
                                              .arg(points)
                                              .arg(points == 1 ? "Punkt" : "Punkte"),
                        .fontPoints = kKeyFontPoints,
-                       .alignment = kCentre, .background = Colour::Black,
-                       .foreground = Colour::White, .visible = false});
+                       .alignment = kCentre,
+                       .background = Colour::Black,
+                       .foreground = Colour::White,
+                       .visible = false});
     }
 }
 
@@ -142,10 +147,13 @@ void addKeyLabels(std::vector<ControlSpec> &out)
     std::array<ControlSpec, keytable::kLabelCount> labels{};
     const auto place = [&](int index, const QString &caption, int left, int top,
                            const QString &spoken) {
-        labels[index] = {.name = elementName("Label8", index), .kind = Kind::Label,
-                         .place = {left, top, kLabelWidth, kLabelHeight}, .caption = caption,
+        labels[index] = {.name = elementName("Label8", index),
+                         .kind = Kind::Label,
+                         .place = {left, top, kLabelWidth, kLabelHeight},
+                         .caption = caption,
                          .accessibleName = spoken,
-                         .alignment = kCentre, .background = Colour::AppWorkspace,
+                         .alignment = kCentre,
+                         .background = Colour::AppWorkspace,
                          .visible = index < keytable::kGradeLabelCount};
     };
     const auto columnCaption = [](int c) { return QString::number(c + 1) + QStringLiteral(",x"); };
@@ -233,12 +241,15 @@ QStringList buildTabOrder()
     QStringList order;
     for (int i = 0; i < keytable::kGradeFieldCount; ++i)
         order << elementName("Text4", i);
+    // clang-format off
     order << "Command1" << "Text1" << "Text2" << "Text3" << "Command3" << "Command2"
           << "Command4" << "HScroll1" << "HScroll2" << "Picture1" << "Text6(0)" << "Text6(1)"
           << "Command5" << "Command6" << "Command7";
+    // clang-format on
     for (int k = 0; k < keytable::kMssFieldCount; ++k)
         order << elementName("Text5", k);
-    order << "Command8" << "Command9";
+    order << "Command8"
+          << "Command9";
     return order;
 }
 

@@ -50,7 +50,7 @@ struct ControlSpec
     QString caption; // caption, start text, or the resource of a picture
     QString toolTip;
     QString accessibleName; // what a screen reader says; empty: the caption
-    double fontPoints = 0; // 0: the window's font
+    double fontPoints = 0;  // 0: the window's font
     bool bold = false;
     Qt::Alignment alignment = Qt::AlignLeft;
     Colour background = Colour::Default;

@@ -96,8 +96,8 @@ void FormSkalix::createControls()
 void FormSkalix::wireEvents()
 {
     for (const ButtonHandler &entry : kButtonHandlers) {
-        connect(findChild<QPushButton *>(QLatin1String(entry.button)), &QPushButton::clicked,
-                this, entry.handler);
+        connect(findChild<QPushButton *>(QLatin1String(entry.button)), &QPushButton::clicked, this,
+                entry.handler);
     }
     connect(m_hscroll1, &QScrollBar::valueChanged, this, &FormSkalix::HScroll1_Change);
     connect(m_hscroll2, &QScrollBar::valueChanged, this, &FormSkalix::HScroll2_Change);

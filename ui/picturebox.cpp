@@ -16,8 +16,7 @@ QString doubleSizeResource(const QString &resource)
 
 PictureBox::PictureBox(const QString &resource, QWidget *parent)
     : QWidget(parent), m_resource(resource), m_pixmap(resource)
-{
-}
+{}
 
 const QPixmap &PictureBox::pixmapFor(qreal devicePixelRatio) const
 {

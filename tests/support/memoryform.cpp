@@ -2,10 +2,7 @@
 
 #include "eval/liveevaluation.h"
 
-MemoryForm::MemoryForm()
-{
-    setMode(KeyArray::Grades);
-}
+MemoryForm::MemoryForm() { setMode(KeyArray::Grades); }
 
 void MemoryForm::setMode(KeyArray visible)
 {

@@ -12,10 +12,7 @@ MessageWatch::MessageWatch()
     m_watchdog.start(200);
 }
 
-MessageWatch::~MessageWatch()
-{
-    messagebox::setAnswerer({});
-}
+MessageWatch::~MessageWatch() { messagebox::setAnswerer({}); }
 
 void MessageWatch::closeStrayModal()
 {
