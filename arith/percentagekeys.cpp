@@ -1,4 +1,4 @@
-#include "skalix.h"
+#include "percentagekeys.h"
 
 #include "numbertext.h"
 
@@ -57,10 +57,18 @@ double lastMatchingRow(double p, double start, const std::array<Row, N> &rows)
     return result;
 }
 
-double numberOf(const KeyValue &value)
+// The highest whole percentage 0 ... 100 that the key turns into a number
+// passing the test, or nothing: the one search behind both limits.
+template <typename Key, typename Test>
+std::optional<int> highestPercentage(Key key, Test passes, MessageSink &messages)
 {
-    const double *number = std::get_if<double>(&value);
-    return number ? *number : 0.0;
+    std::optional<int> limit;
+    for (int i = 0; i <= 100; ++i) {
+        const KeyValue value = key(static_cast<double>(i), messages);
+        if (const double *number = std::get_if<double>(&value); number && passes(*number))
+            limit = i;
+    }
+    return limit;
 }
 
 } // namespace
@@ -93,24 +101,14 @@ KeyValue prozentpunkte(const KeyValue &percentage, MessageSink &messages)
 
 std::optional<int> notengrenze(double grade, MessageSink &messages)
 {
-    std::optional<int> limit;
-    for (int i = 0; i <= 100; ++i) {
-        const KeyValue g = prozentnote(static_cast<double>(i), messages);
-        if (std::holds_alternative<double>(g) && numberOf(g) >= grade)
-            limit = i;
-    }
-    return limit;
+    return highestPercentage(
+        prozentnote, [grade](double g) { return g >= grade; }, messages);
 }
 
 std::optional<int> punktegrenze(double points, MessageSink &messages)
 {
-    std::optional<int> limit;
-    for (int i = 0; i <= 100; ++i) {
-        const KeyValue n = prozentpunkte(static_cast<double>(i), messages);
-        if (std::holds_alternative<double>(n) && numberOf(n) <= points)
-            limit = i;
-    }
-    return limit;
+    return highestPercentage(
+        prozentpunkte, [points](double n) { return n <= points; }, messages);
 }
 
 } // namespace Skalix

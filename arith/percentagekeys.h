@@ -1,7 +1,8 @@
 #pragma once
-// The grade arithmetic: the fixed standard percentage key, the fixed MSS
-// percentage key, and the two searches that turn them into the upper limits
-// of a grading key. Stateless free functions; nothing here touches a control.
+// The module Skalix, the grade arithmetic: the fixed standard percentage key,
+// the fixed MSS percentage key, and the two searches that turn them into the
+// upper limits of a grading key. Stateless free functions; nothing here
+// touches a control.
 
 #include "messagesink.h"
 

@@ -1,7 +1,7 @@
 #include "presets.h"
 
 #include "arith/numbertext.h"
-#include "arith/skalix.h"
+#include "arith/percentagekeys.h"
 #include "keytable.h"
 
 #include <array>
@@ -46,7 +46,7 @@ void standardKey(KeyForm &form)
         form.setKeyText(KeyArray::Grades, i, limitText(Skalix::notengrenze(grade, form)));
     }
     evaluateWhenAchievedIsNumeric(form);
-    keytable::focusVisibleKeyMirrored(form);
+    keytable::focusShownTopFields(form);
 }
 
 void linearKey(KeyForm &form)

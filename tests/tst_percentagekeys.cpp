@@ -2,7 +2,7 @@
 
 #include "support/memoryform.h"
 
-#include "arith/skalix.h"
+#include "arith/percentagekeys.h"
 
 #include <QtTest>
 
