@@ -7,12 +7,16 @@ QString gradeText(int index)
     return QString::number(1 + index / 10) + u',' + QString::number(index % 10);
 }
 
-namespace {
-
-// Both switches run the same four loops in the same order, with the
-// visibility of the grade half and the MSS half as given.
-void showHalves(KeyForm &form, bool gradeHalf)
+QString pointsText(int points)
 {
+    return QString::number(points) + QLatin1String(points == 1 ? " Punkt" : " Punkte");
+}
+
+// The labels first, then the fields, grade half before MSS half: the order
+// in which the window shows and hides them.
+void switchToMode(KeyForm &form, KeyArray shown)
+{
+    const bool gradeHalf = shown == KeyArray::Grades;
     for (int i = 0; i < kGradeLabelCount; ++i)
         form.setKeyLabelVisible(i, gradeHalf);
     for (int i = 0; i < kGradeFieldCount; ++i)
@@ -23,11 +27,6 @@ void showHalves(KeyForm &form, bool gradeHalf)
         form.setKeyFieldVisible(KeyArray::Mss, k, !gradeHalf);
 }
 
-} // namespace
-
-void switchToGradeMode(KeyForm &form) { showHalves(form, true); }
-void switchToMssMode(KeyForm &form) { showHalves(form, false); }
-
 void focusVisibleKey(KeyForm &form)
 {
     if (!form.isKeyFieldVisible(KeyArray::Grades, 0))
@@ -36,7 +35,7 @@ void focusVisibleKey(KeyForm &form)
         form.focusKeyField(KeyArray::Grades, 0);
 }
 
-void focusVisibleKeyMirrored(KeyForm &form)
+void focusShownTopFields(KeyForm &form)
 {
     if (form.isKeyFieldVisible(KeyArray::Mss, 0))
         form.focusKeyField(KeyArray::Mss, 0);

@@ -19,18 +19,24 @@ QString gradeText(int index);
 // MSS points of MSS field k: 15 - k.
 constexpr int mssPoints(int index) { return kMssFieldCount - 1 - index; }
 
+// A number of MSS points in words: "1 Punkt", "15 Punkte".
+QString pointsText(int points);
+
 // Whether grade field i holds a whole grade (1,0, 2,0, ... 6,0).
 constexpr bool isWholeGrade(int index) { return index % 10 == 0; }
 
-void switchToGradeMode(KeyForm &form);
-void switchToMssMode(KeyForm &form);
+// Shows the fields and labels of the given array's half of the key and
+// hides the other half's: grade mode for Grades, MSS mode for Mss.
+void switchToMode(KeyForm &form, KeyArray shown);
+inline void switchToGradeMode(KeyForm &form) { switchToMode(form, KeyArray::Grades); }
+inline void switchToMssMode(KeyForm &form) { switchToMode(form, KeyArray::Mss); }
 
 // Focus the top field of the visible array: Text5(0) if Text4(0) is hidden,
 // then Text4(0) if Text5(0) is hidden. With both shown nothing moves.
 void focusVisibleKey(KeyForm &form);
 
-// The standard key preset's mirrored form: Text5(0) if it is shown, then
-// Text4(0) if it is shown. With both shown the focus ends on Text4(0).
-void focusVisibleKeyMirrored(KeyForm &form);
+// The standard key preset's own focus step: Text5(0) if it is shown, then
+// Text4(0) if it is shown, so with both shown the focus ends on Text4(0).
+void focusShownTopFields(KeyForm &form);
 
 } // namespace keytable

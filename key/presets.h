@@ -8,7 +8,7 @@
 namespace presets {
 
 // Standard key: grade mode, every grade field gets notengrenze of its grade,
-// evaluate when Text2 is numeric, focus (mirrored form).
+// evaluate when Text2 is numeric, focus each shown top field.
 void standardKey(KeyForm &form);
 
 // Linear key: grade mode, grade field i gets 100 - 2i, evaluate when Text2 is

@@ -4,13 +4,7 @@
 
 MemoryForm::MemoryForm() { setMode(KeyArray::Grades); }
 
-void MemoryForm::setMode(KeyArray visible)
-{
-    if (visible == KeyArray::Grades)
-        keytable::switchToGradeMode(*this);
-    else
-        keytable::switchToMssMode(*this);
-}
+void MemoryForm::setMode(KeyArray visible) { keytable::switchToMode(*this, visible); }
 
 QString MemoryForm::keyText(KeyArray array, int index) const
 {
