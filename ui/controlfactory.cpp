@@ -24,6 +24,24 @@ QFont windowFont(double points, bool bold)
 
 namespace {
 
+struct Colours
+{
+    QColor background;
+    QColor foreground;
+};
+
+// The row's colours, or where it names none the kind's own: window colours
+// for text boxes, button colours for labels.
+Colours coloursOf(const ControlSpec &row, const QPalette &palette)
+{
+    const bool textBox = row.kind == Kind::TextBox;
+    const Colour background =
+        row.background.value_or(textBox ? Colour::WindowBackground : Colour::ButtonFace);
+    const Colour foreground =
+        row.foreground.value_or(textBox ? Colour::WindowText : Colour::ButtonText);
+    return {desktopColour(background, palette), desktopColour(foreground, palette)};
+}
+
 QWidget *createTextBox(const ControlSpec &row, QWidget *parent)
 {
     auto *box = new QLineEdit(row.caption, parent);
@@ -33,13 +51,10 @@ QWidget *createTextBox(const ControlSpec &row, QWidget *parent)
     // need them all to show limits such as 91,99 whole.
     box->setTextMargins(-4, 0, -4, 0);
     QPalette palette = box->palette();
-    const Colour background =
-        row.background == Colour::Default ? Colour::WindowBackground : row.background;
-    const Colour foreground =
-        row.foreground == Colour::Default ? Colour::WindowText : row.foreground;
+    const Colours colours = coloursOf(row, palette);
     // Set for every colour group, so a disabled box (Text3) stays readable.
-    palette.setColor(QPalette::Base, desktopColour(background, palette));
-    palette.setColor(QPalette::Text, desktopColour(foreground, palette));
+    palette.setColor(QPalette::Base, colours.background);
+    palette.setColor(QPalette::Text, colours.foreground);
     box->setPalette(palette);
     return box;
 }
@@ -51,14 +66,9 @@ QWidget *createLabel(const ControlSpec &row, QWidget *parent)
     label->setWordWrap(true);
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
-    palette.setColor(
-        QPalette::Window,
-        desktopColour(row.background == Colour::Default ? Colour::ButtonFace : row.background,
-                      palette));
-    palette.setColor(
-        QPalette::WindowText,
-        desktopColour(row.foreground == Colour::Default ? Colour::ButtonText : row.foreground,
-                      palette));
+    const Colours colours = coloursOf(row, palette);
+    palette.setColor(QPalette::Window, colours.background);
+    palette.setColor(QPalette::WindowText, colours.foreground);
     label->setPalette(palette);
     return label;
 }
@@ -89,7 +99,7 @@ QWidget *createFrame(QWidget *parent)
 
 QWidget *createPicture(const ControlSpec &row, QWidget *parent)
 {
-    auto *picture = new PictureBox(row.caption, parent);
+    auto *picture = new PictureBox(row.picture, parent);
     // The picture box can hold the focus, the image cannot.
     picture->setFocusPolicy(row.kind == Kind::Picture ? Qt::TabFocus : Qt::NoFocus);
     return picture;

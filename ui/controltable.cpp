@@ -32,7 +32,7 @@ std::vector<ControlSpec> titleAndCommandControls()
          .accessibleName = "von", .fontPoints = 8.25, .bold = true,
          .background = Colour::InactiveCaptionText, .framed = false},
         {.name = "Picture1", .kind = Picture, .place = {4200, 120, 2250, 1455},
-         .caption = ":/images/picture1.jpg",
+         .picture = ":/images/picture1.jpg",
          .accessibleName = "Bild: eine Notenskala von 1 bis 6", .enabled = false},
         {.name = "Command5", .kind = Button, .place = {6000, 120, 375, 375}, .caption = "?",
          .toolTip = "Zeigt eine kurze Hilfe an", .accessibleName = "Hilfe"},
@@ -83,7 +83,7 @@ std::vector<ControlSpec> titleAndCommandControls()
         {.name = "Command7", .kind = Button, .place = {360, 7920, 1335, 975},
          .caption = "Standard MSS-Punkte- Schlüssel eintragen"},
         {.name = "Image1", .kind = Image, .place = {1560, 9120, 3075, 780},
-         .caption = ":/images/image1.gif", .accessibleName = "Bild: die Noten 1 bis 6"},
+         .picture = ":/images/image1.gif", .accessibleName = "Bild: die Noten 1 bis 6"},
     };
     // clang-format on
 }
@@ -123,18 +123,16 @@ void addKeyFields(std::vector<ControlSpec> &out)
                        .foreground = darkRow ? Colour::White : Colour::Black});
     }
     for (int k = 0; k < keytable::kMssFieldCount; ++k) {
-        const int points = keytable::mssPoints(k);
-        out.push_back({.name = elementName("Text5", k),
-                       .kind = Kind::TextBox,
-                       .place = mssFieldPlace(k),
-                       .accessibleName = QStringLiteral("Obergrenze für %1 %2")
-                                             .arg(points)
-                                             .arg(points == 1 ? "Punkt" : "Punkte"),
-                       .fontPoints = kKeyFontPoints,
-                       .alignment = kCentre,
-                       .background = Colour::Black,
-                       .foreground = Colour::White,
-                       .visible = false});
+        out.push_back(
+            {.name = elementName("Text5", k),
+             .kind = Kind::TextBox,
+             .place = mssFieldPlace(k),
+             .accessibleName = "Obergrenze für " + keytable::pointsText(keytable::mssPoints(k)),
+             .fontPoints = kKeyFontPoints,
+             .alignment = kCentre,
+             .background = Colour::Black,
+             .foreground = Colour::White,
+             .visible = false});
     }
 }
 
@@ -142,6 +140,13 @@ constexpr int kLabelWidth = 375;
 constexpr int kLabelHeight = 255;
 
 // The captions of the grading key, Label8(0) to Label8(57).
+//
+// A label's index says nothing about its place: each label kept the index
+// it was given when the window was first drawn, label by label. The index
+// lists below are the window's own numbering, taken over as it stands, in
+// the order of the captions they carry (columns 1,x to 6,x; rows x,0 to x,9;
+// the points 15 to 0 under Text5(0) to Text5(15)). Label8(0..31) belong to
+// grade mode, Label8(32..57) to MSS mode.
 void addKeyLabels(std::vector<ControlSpec> &out)
 {
     std::array<ControlSpec, keytable::kLabelCount> labels{};
@@ -197,7 +202,7 @@ void addKeyLabels(std::vector<ControlSpec> &out)
         ControlSpec &label = labels[pointsLabels[k]];
         const int points = keytable::mssPoints(k);
         place(pointsLabels[k], QString::number(points), field.left + 120, field.top + 480,
-              QStringLiteral("%1 %2").arg(points).arg(points == 1 ? "Punkt" : "Punkte"));
+              keytable::pointsText(points));
         label.fontPoints = kKeyFontPoints;
         label.bold = true;
         label.background = Colour::WindowBackground;

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 namespace controls {
@@ -20,7 +21,6 @@ enum class Kind { Button, TextBox, Label, ScrollBar, Shape, Panel, Picture, Imag
 
 // Named desktop colours, resolved against Qt's palette by desktopcolours.h.
 enum class Colour {
-    Default, // the kind's own: text boxes window colours, labels and buttons button colours
     ButtonFace,
     ButtonText,
     WindowBackground,
@@ -47,14 +47,17 @@ struct ControlSpec
     QString name; // objectName: "Command1", "Text4(0)", "Label8(57)"
     Kind kind = Kind::Label;
     Twips place;
-    QString caption; // caption, start text, or the resource of a picture
+    QString caption; // caption or start text
+    QString picture; // pictures: the image's resource path
     QString toolTip;
     QString accessibleName; // what a screen reader says; empty: the caption
     double fontPoints = 0;  // 0: the window's font
     bool bold = false;
     Qt::Alignment alignment = Qt::AlignLeft;
-    Colour background = Colour::Default;
-    Colour foreground = Colour::Default;
+    // Unset: the kind's own, window colours for text boxes, button colours
+    // for labels and buttons.
+    std::optional<Colour> background;
+    std::optional<Colour> foreground;
     bool enabled = true;
     bool visible = true;
     bool framed = true; // text boxes: draw their frame

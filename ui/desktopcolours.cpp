@@ -5,7 +5,6 @@ namespace controls {
 QColor desktopColour(Colour colour, const QPalette &palette)
 {
     switch (colour) {
-    case Colour::Default:
     case Colour::ButtonFace:
         return palette.color(QPalette::Button);
     case Colour::ButtonText:

@@ -109,22 +109,31 @@ void FormSkalix::wireEvents()
 
 void FormSkalix::Form_Load() { Command2_Click(); }
 
+// "Ende"
 void FormSkalix::Command1_Click() { close(); }
 
+// "Standard- Notenschlüssel eintragen"
 void FormSkalix::Command2_Click() { presets::standardKey(*this); }
 
+// "Linearen Notenschlüsel eintragen"
 void FormSkalix::Command3_Click() { presets::linearKey(*this); }
 
+// "Werte aller Kommanoten löschen"
 void FormSkalix::Command4_Click() { presets::clearIntermediateGrades(*this); }
 
+// "?"
 void FormSkalix::Command5_Click() { showMessage(helpText()); }
 
+// "Werte aller Noten löschen"
 void FormSkalix::Command6_Click() { presets::clearAll(*this); }
 
+// "Standard MSS-Punkte- Schlüssel eintragen"
 void FormSkalix::Command7_Click() { presets::mssPointsKey(*this); }
 
+// "Berechnen"
 void FormSkalix::Command8_Click() { eval::calculate(*this); }
 
+// "IHK- Notenschlüssel"
 void FormSkalix::Command9_Click() { presets::ihkKey(*this); }
 
 void FormSkalix::HScroll1_Change() { m_text1->setText(QString::number(m_hscroll1->value())); }

@@ -16,6 +16,7 @@
 // title field runs nothing.
 
 #include "key/keyform.h"
+#include "key/keytable.h"
 
 #include <QWidget>
 
@@ -71,7 +72,7 @@ private:
     QLineEdit *m_text3 = nullptr;
     QScrollBar *m_hscroll1 = nullptr;
     QScrollBar *m_hscroll2 = nullptr;
-    std::array<QLineEdit *, 51> m_text4{};
-    std::array<QLineEdit *, 16> m_text5{};
-    std::array<QLabel *, 58> m_label8{};
+    std::array<QLineEdit *, keytable::kGradeFieldCount> m_text4{};
+    std::array<QLineEdit *, keytable::kMssFieldCount> m_text5{};
+    std::array<QLabel *, keytable::kLabelCount> m_label8{};
 };
