@@ -2,7 +2,6 @@
 // hang, no message, and Text3 as the evaluation's rules say.
 
 #include "support/messagewatch.h"
-#include "support/testmain.h"
 
 #include "ui/formskalix.h"
 
@@ -149,5 +148,5 @@ void TestBadInput::everyCodePointInPointsFields()
     QVERIFY(watch.messages.isEmpty());
 }
 
-SKALIX_WIDGET_TEST_MAIN(TestBadInput)
+QTEST_MAIN(TestBadInput)
 #include "tst_badinput.moc"

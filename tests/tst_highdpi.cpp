@@ -100,14 +100,6 @@ void TestHighDpi::picturesSharp()
     QCOMPARE(differing, 0);
 }
 
-int main(int argc, char *argv[])
-{
-    qputenv("QT_SCALE_FACTOR", "2");
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    TestHighDpi test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+// CTest runs this at QT_SCALE_FACTOR=2.
+QTEST_MAIN(TestHighDpi)
 #include "tst_highdpi.moc"

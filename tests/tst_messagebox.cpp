@@ -1,7 +1,5 @@
 // The real message box behind the seam: title, button, icon and line breaks.
 
-#include "support/testmain.h"
-
 #include "ui/helptext.h"
 #include "ui/messagebox.h"
 
@@ -68,5 +66,5 @@ void TestMessageBox::showsModalBox()
     QCOMPARE(QString(shownText).replace(u'\n', u'\r'), text);
 }
 
-SKALIX_WIDGET_TEST_MAIN(TestMessageBox)
+QTEST_MAIN(TestMessageBox)
 #include "tst_messagebox.moc"

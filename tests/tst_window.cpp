@@ -2,7 +2,6 @@
 // coupling and closing.
 
 #include "support/messagewatch.h"
-#include "support/testmain.h"
 
 #include "ui/formskalix.h"
 #include "ui/helptext.h"
@@ -699,5 +698,5 @@ void TestWindow::closeBoxCloses()
     QVERIFY(m_watch->messages.isEmpty());
 }
 
-SKALIX_WIDGET_TEST_MAIN(TestWindow)
+QTEST_MAIN(TestWindow)
 #include "tst_window.moc"
