@@ -24,22 +24,22 @@ QFont windowFont(double points, bool bold)
 
 namespace {
 
-struct Colours
-{
-    QColor background;
-    QColor foreground;
-};
-
-// The row's colours, or where it names none the kind's own: window colours
-// for text boxes, button colours for labels.
-Colours coloursOf(const ControlSpec &row, const QPalette &palette)
+// Gives the widget the row's colours in the two palette roles its kind
+// paints with, or where the row names none the kind's own: window colours
+// for text boxes, button colours for labels. Set for every colour group, so
+// a disabled control (Text3) stays readable.
+void setColours(QWidget *widget, const ControlSpec &row, QPalette::ColorRole backgroundRole,
+                QPalette::ColorRole foregroundRole)
 {
     const bool textBox = row.kind == Kind::TextBox;
     const Colour background =
         row.background.value_or(textBox ? Colour::WindowBackground : Colour::ButtonFace);
     const Colour foreground =
         row.foreground.value_or(textBox ? Colour::WindowText : Colour::ButtonText);
-    return {desktopColour(background, palette), desktopColour(foreground, palette)};
+    QPalette palette = widget->palette();
+    palette.setColor(backgroundRole, desktopColour(background, palette));
+    palette.setColor(foregroundRole, desktopColour(foreground, palette));
+    widget->setPalette(palette);
 }
 
 QWidget *createTextBox(const ControlSpec &row, QWidget *parent)
@@ -50,12 +50,7 @@ QWidget *createTextBox(const ControlSpec &row, QWidget *parent)
     // Qt keeps a few pixels between frame and text; the narrow key fields
     // need them all to show limits such as 91,99 whole.
     box->setTextMargins(-4, 0, -4, 0);
-    QPalette palette = box->palette();
-    const Colours colours = coloursOf(row, palette);
-    // Set for every colour group, so a disabled box (Text3) stays readable.
-    palette.setColor(QPalette::Base, colours.background);
-    palette.setColor(QPalette::Text, colours.foreground);
-    box->setPalette(palette);
+    setColours(box, row, QPalette::Base, QPalette::Text);
     return box;
 }
 
@@ -65,11 +60,7 @@ QWidget *createLabel(const ControlSpec &row, QWidget *parent)
     label->setAlignment(row.alignment | Qt::AlignTop);
     label->setWordWrap(true);
     label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    const Colours colours = coloursOf(row, palette);
-    palette.setColor(QPalette::Window, colours.background);
-    palette.setColor(QPalette::WindowText, colours.foreground);
-    label->setPalette(palette);
+    setColours(label, row, QPalette::Window, QPalette::WindowText);
     return label;
 }
 
