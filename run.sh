@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Skalix as it is released (installing missing Debian packages first)
 # and opens its window.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The module Skalix, the grade arithmetic: the fixed standard percentage key,
 // the fixed MSS percentage key, and the two searches that turn them into the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One evaluation through the real window (a points value set, Text3
 // written) in both modes, each preset through the window, and the core
 // evaluation on the in-memory form.

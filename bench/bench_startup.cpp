@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up to the first shown window, and the peak memory of the process,
 // for Skalix, for a bare Qt Widgets window and for that window with one line
 // of text, run as child processes one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts, shows one window, reports on the file descriptor given as its
 // argument (one byte) as soon as the window is on screen, and ends: the
 // Skalix window (PROBE_SKALIX), a bare Qt Widgets window of the same size,

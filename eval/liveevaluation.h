@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The live evaluation (Text2_Change): maximum points (Text1) and reached
 // points (Text2) are scaled to the key scale of the visible grading key and

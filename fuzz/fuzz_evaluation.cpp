@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The live evaluation on an arbitrary key, maximum and reached points, in
 // both modes. Checked: the result is empty, the grade text of a readable
 // grade field or the points of a readable MSS field; a run either writes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text: reading never misbehaves, and a number read writes back to a
 // text that reads as the very same number.
 

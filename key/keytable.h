@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The grading key table: what each field stands for, its two modes and
 // moving the focus into it.

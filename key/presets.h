@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands that fill or clear the grading key. Each runs to its end on
 // the form it is given; the ones that evaluate call the form's evaluation

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws the window's two pictures (our own artwork) with ImageMagick, each at
 # its natural size and at twice that for high-resolution screens:
 #   ui/images/picture1.jpg  baseline JPEG, 150 x 97, RGB  - a grade scale with a pointer

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the program icon (dist/icons/skalix.svg, our own artwork) into the
 # PNG sizes the desktop and the window use. The PNGs are committed.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's screenshot: starts build/skalix on a virtual X display
 # and saves its window, just as it opens, to docs/screenshot.png.
 # Usage: scripts/screenshot.sh [OUT.png]

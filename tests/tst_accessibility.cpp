@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader can say about every control, and the window icon.
 
 #include "support/messagewatch.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text, of any length, in any field of the real window: no crash, no
 // hang, no message, and Text3 as the evaluation's rules say.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help text, character by character.
 
 #include "ui/helptext.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // At twice the scale the window is exactly twice the size, every control at
 // twice its place, and the pictures come from their high-resolution forms.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The live evaluation on an in-memory form: both modes, the silent exits,
 // ties, error tolerance and the inconsistent table.
 

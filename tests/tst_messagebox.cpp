@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real message box behind the seam: title, button, icon and line breaks.
 
 #include "ui/helptext.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The standard and MSS percentage keys and the searches built on them.
 
 #include "support/memoryform.h"

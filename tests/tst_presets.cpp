@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The presets and clearing commands on an in-memory form: the keys they
 // write, the mode they leave, the focus, and when they evaluate.
 

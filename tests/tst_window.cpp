@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as built: its controls, places, looks, tab order, the slider
 // coupling and closing.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window described as data: one row per control, in stacking order
 // (first row lowest), and the tab order. FormSkalix builds its controls from

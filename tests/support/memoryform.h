@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A plain in-memory stand-in for the window: the texts and visibility flags
 // the logic works on, the focus it moved last and the messages it showed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // For tests of the real window: every message the program shows is taken
 // by the message-box seam and recorded. Should a real modal box open anyway,
