@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Skalix and runs every test headless through CTest: the format check,
-# the plain build, the same tests under AddressSanitizer and UBSan, and a
-# bounded run of each fuzzer over its seed corpus.
+# the plain build, the Debian package under lintian, the same tests under
+# AddressSanitizer and UBSan, and a bounded run of each fuzzer over its seed
+# corpus.
 set -euo pipefail
 cd "$(dirname "$0")"
 
-scripts/setup.sh clang-format desktop-file-utils appstream dpkg-dev clang libclang-rt-14-dev \
-    libbenchmark-dev
+# Besides the build: the checkers, the sanitizer and fuzzer runtime and the
+# benchmarks' library.
+scripts/setup.sh clang-format desktop-file-utils appstream dpkg-dev lintian clang \
+    libclang-rt-14-dev libbenchmark-dev
 
 echo "== Format"
 scripts/check-format.sh
@@ -15,6 +19,11 @@ echo "== Build and test"
 cmake --preset default >/dev/null
 cmake --build --preset default --parallel "$(nproc)"
 ctest --preset default
+
+echo "== Debian package, checked by lintian"
+rm -f build-release/skalix_*.deb
+cmake --workflow --preset release >/dev/null
+lintian --fail-on error,warning build-release/skalix_*.deb
 
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake --preset asan >/dev/null

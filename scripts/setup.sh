@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Skalix needs to build and test, when they are missing.
 # Usage: scripts/setup.sh [extra-package ...]
 set -euo pipefail
 
-packages=(cmake g++ make pkg-config qt6-base-dev qt6-translations-l10n fonts-liberation2
-          fonts-dejavu-core "$@")
+packages=(cmake g++ make pkg-config qt6-base-dev qt6-wayland qt6-translations-l10n
+          fonts-liberation2 fonts-dejavu-core "$@")
 
 missing=()
 for p in "${packages[@]}"; do
