@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Skalix: which grade does a pupil get for the points reached in a test,
 // under a given grading key, when a given number of points was the maximum?
+
+#include "windowsystem.h"
 
 #include "ui/formskalix.h"
 
@@ -10,7 +13,12 @@
 
 int main(int argc, char *argv[])
 {
+    if (!windowsystem::isConfigured())
+        return windowsystem::refuseToStart();
+    windowsystem::StartGuard guard;
     QApplication app(argc, argv);
+    guard.release();
+
     QApplication::setApplicationName(QStringLiteral("Skalix"));
     QApplication::setApplicationVersion(QStringLiteral(SKALIX_VERSION));
     // Lets the desktop match the window to its menu entry and icon.
