@@ -10,12 +10,13 @@ namespace numbertext {
 
 namespace {
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+// A tab or any Unicode space separator: the space, the no-break space, the
+// narrow no-break space, the ideographic space and the rest of their kind.
+bool isBlank(QChar c) { return c == u'\t' || c.category() == QChar::Separator_Space; }
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
-} // namespace
-
-std::optional<double> read(const QString &text)
+// The text without the blanks around it.
+QStringView trimmed(const QString &text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -23,19 +24,19 @@ std::optional<double> read(const QString &text)
         ++begin;
     while (end > begin && isBlank(text[end - 1]))
         --end;
+    return QStringView(text).sliced(begin, end - begin);
+}
 
-    bool negative = false;
-    if (begin < end && (text[begin] == u'+' || text[begin] == u'-')) {
-        negative = text[begin] == u'-';
-        ++begin;
-    }
-
+// The value of plain decimal digits with at most one separator (comma or
+// point) and no sign, or nothing.
+std::optional<double> unsignedValue(QStringView digits)
+{
     // The digits in plain ASCII with a '.' separator, for std::from_chars.
     // Key fields hold short texts, read on every keystroke: those stay on
     // the stack; only pasted giants need the heap.
     std::array<char, 64> shortBuffer;
     std::string longBuffer;
-    const std::size_t length = static_cast<std::size_t>(end - begin) + 1;
+    const std::size_t length = static_cast<std::size_t>(digits.size()) + 1;
     char *ascii = shortBuffer.data();
     if (length > shortBuffer.size()) {
         longBuffer.resize(length);
@@ -46,8 +47,7 @@ std::optional<double> read(const QString &text)
     bool separatorSeen = false;
     bool digitSeen = false;
     bool nonZeroBeforeSeparator = false;
-    for (qsizetype i = begin; i < end; ++i) {
-        const QChar c = text[i];
+    for (const QChar c : digits) {
         if (isDigit(c)) {
             digitSeen = true;
             if (!separatorSeen && c != u'0')
@@ -64,20 +64,35 @@ std::optional<double> read(const QString &text)
         return std::nullopt;
 
     double value = 0.0;
-    const char *first = ascii;
     const char *last = ascii + used;
-    const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::fixed);
+    const auto [ptr, ec] = std::from_chars(ascii, last, value, std::chars_format::fixed);
     if (ec == std::errc::result_out_of_range) {
         // Out of range is an overflow when a non-zero digit stands before the
         // separator (the value is at least 1); otherwise the value is too small
         // to tell from zero.
         if (nonZeroBeforeSeparator)
             return std::nullopt;
-        value = 0.0;
-    } else if (ec != std::errc() || ptr != last || !std::isfinite(value)) {
-        return std::nullopt;
+        return 0.0;
     }
-    return negative ? -value : value;
+    if (ec != std::errc() || ptr != last || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+std::optional<double> read(const QString &text)
+{
+    QStringView number = trimmed(text);
+    bool negative = false;
+    if (!number.isEmpty() && (number.front() == u'+' || number.front() == u'-')) {
+        negative = number.front() == u'-';
+        number = number.sliced(1);
+    }
+    const std::optional<double> value = unsignedValue(number);
+    if (!value)
+        return std::nullopt;
+    return negative ? -*value : *value;
 }
 
 QString write(double value)

@@ -7,7 +7,10 @@
 // texts, so every field follows the same rules.
 //
 // What reads as a number (all other texts do not):
-//   - optional spaces or tabs around the number;
+//   - optional blanks around the number: tabs and every Unicode space
+//     separator, so the no-break space (U+00A0) and the narrow no-break
+//     space (U+202F) that spreadsheets and web pages put around numbers
+//     count like ordinary spaces;
 //   - an optional sign, "+" or "-";
 //   - decimal digits 0-9 with at most one decimal separator, the comma;
 //     a decimal point is taken as a decimal separator too, because pupils'
@@ -16,7 +19,8 @@
 //     ("7,5", ",5" and "7," all read);
 //   - nothing else: no thousands separators ("1.000,5" does not read, and a
 //     point is never a thousands separator), no exponents, no hex, no
-//     "inf" or "nan", no digits of other scripts, no inner spaces;
+//     "inf" or "nan", no digits of other scripts, no spaces of any kind
+//     inside the number;
 //   - the value must fit a double: a number too large for one does not read
 //     (so no field ever holds an infinite value); one too small to tell from
 //     zero reads as zero.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Any text: reading never misbehaves, and a number read writes back to a
-// text that reads as the very same number.
+// Any text: reading never misbehaves, a number read writes back to a text
+// that reads as the very same number, and blanks of any kind around a text
+// (spaces, tabs, no-break spaces) never change what it reads as.
 
 #include "arith/numbertext.h"
 
@@ -20,6 +21,10 @@ void checkText(const QString &text)
 {
     const std::optional<double> value = numbertext::read(text);
     check(value.has_value() == numbertext::isNumeric(text));
+    for (const char16_t blank : {u' ', u'\t', u'\u00a0', u'\u202f', u'\u3000'}) {
+        const std::optional<double> wrapped = numbertext::read(QChar(blank) + text + QChar(blank));
+        check(wrapped.has_value() == value.has_value() && (!value || *wrapped == *value));
+    }
     if (!value)
         return;
     check(std::isfinite(*value));

@@ -31,6 +31,8 @@ private slots:
     void anyTextAnyField_data();
     void anyTextAnyField();
     void everyCodePointInPointsFields();
+    void blanksAroundNumbers_data();
+    void blanksAroundNumbers();
 };
 
 void TestBadInput::anyTextAnyField_data()
@@ -127,8 +129,9 @@ void TestBadInput::anyTextAnyField()
 void TestBadInput::everyCodePointInPointsFields()
 {
     // Every character of the Basic Multilingual Plane, alone and after "7",
-    // typed into the points fields: only digits and the accepted forms ever
-    // give a result other than the one already shown.
+    // typed into the points fields: only digits and the accepted forms (a
+    // separator, a tab or a space of any kind after the number) ever give a
+    // result other than the one already shown.
     MessageWatch watch;
     FormSkalix form;
     auto *maximum = form.findChild<QLineEdit *>(QStringLiteral("Text1"));
@@ -141,12 +144,44 @@ void TestBadInput::everyCodePointInPointsFields()
         maximum->setText(QStringLiteral("100"));
         reached->setText(QStringLiteral("75"));
         maximum->setText(QStringLiteral("7") + ch);
-        const bool readable = c == u' ' || c == u'\t' || c == u',' || c == u'.';
+        const bool readable =
+            ch.category() == QChar::Separator_Space || c == u'\t' || c == u',' || c == u'.';
         QCOMPARE(result->text(), readable ? QString() : QStringLiteral("2,6"));
         reached->setText(QString(ch));
         QCOMPARE(result->text(), readable ? QString() : QStringLiteral("2,6"));
     }
     QVERIFY(watch.messages.isEmpty());
+}
+
+void TestBadInput::blanksAroundNumbers_data()
+{
+    // clang-format off
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("result"); // with 100 maximum and 60 reached
+
+    QTest::newRow("reached, no-break space after")
+        << "Text2" << QString::fromUtf8("60\u00a0") << "3,6";
+    QTest::newRow("maximum, narrow no-break space before")
+        << "Text1" << QString::fromUtf8("\u202f100") << "3,6";
+    QTest::newRow("key field 3,6, no-break space after: still read")
+        << "Text4(26)" << QString::fromUtf8("62\u00a0") << "3,6";
+    QTest::newRow("key field 3,6, no-break space inside: passed over")
+        << "Text4(26)" << QString::fromUtf8("6\u00a02") << "3,5";
+    // clang-format on
+}
+
+void TestBadInput::blanksAroundNumbers()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, result);
+    MessageWatch watch;
+    FormSkalix form;
+    form.findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("60"));
+    form.findChild<QLineEdit *>(field)->setText(text);
+    form.Command8_Click(); // a key field counts once evaluated
+    QCOMPARE(form.findChild<QLineEdit *>(QStringLiteral("Text3"))->text(), result);
 }
 
 QTEST_MAIN(TestBadInput)

@@ -47,6 +47,10 @@ void TestNumberText::readsNumbers_data()
     QTest::newRow("decimal point") << "45.5" << 45.5;
     QTest::newRow("surrounding spaces") << "  75 " << 75.0;
     QTest::newRow("surrounding tabs") << "\t12,5\t" << 12.5;
+    QTest::newRow("no-break space after") << QString::fromUtf8("95\u00a0") << 95.0;
+    QTest::newRow("narrow no-break space before") << QString::fromUtf8("\u202f12,5") << 12.5;
+    QTest::newRow("ideographic spaces around") << QString::fromUtf8("\u300075\u3000") << 75.0;
+    QTest::newRow("mixed blanks around a sign") << QString::fromUtf8("\u00a0\t-3 \u2009") << -3.0;
     QTest::newRow("largest double")
         << QString::fromLatin1(QByteArray::number(std::numeric_limits<double>::max(), 'f', 0))
         << std::numeric_limits<double>::max();
@@ -97,6 +101,11 @@ void TestNumberText::rejectsTexts_data()
     QTest::newRow("fullwidth digits") << QString::fromUtf8("７５");
     QTest::newRow("unicode minus") << QString::fromUtf8("−5");
     QTest::newRow("no-break space inside") << QString::fromUtf8("7\u00a05");
+    QTest::newRow("narrow no-break space as thousands separator")
+        << QString::fromUtf8("1\u202f000");
+    QTest::newRow("no-break space after the sign") << QString::fromUtf8("-\u00a05");
+    QTest::newRow("only no-break spaces") << QString::fromUtf8("\u00a0\u202f");
+    QTest::newRow("zero-width space is no space") << QString::fromUtf8("\u200b5");
     QTest::newRow("newline inside") << "7\n5";
     QTest::newRow("nul character") << QString(QChar(0)) + "5";
     QTest::newRow("too large for a double") << "1" + QString(400, u'0');
