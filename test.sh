@@ -8,10 +8,11 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # Besides the build: the checkers, the sanitizer and fuzzer runtime, the
-# benchmarks' library, and a headless Wayland desktop with an accessibility
-# bus for the session test.
+# benchmarks' library, a virtual X display for the tests only a real desktop
+# shows, and a headless Wayland desktop with an accessibility bus for the
+# session test.
 scripts/setup.sh clang-format desktop-file-utils appstream dpkg-dev lintian clang \
-    libclang-rt-14-dev libbenchmark-dev weston dbus at-spi2-core python3-pyatspi \
+    libclang-rt-14-dev libbenchmark-dev xvfb xauth weston dbus at-spi2-core python3-pyatspi \
     gir1.2-atspi-2.0
 
 echo "== Format"

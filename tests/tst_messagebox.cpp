@@ -37,6 +37,7 @@ void TestMessageBox::showsModalBox()
     QString title;
     QMessageBox::Icon icon = QMessageBox::Warning;
     qsizetype buttons = -1;
+    bool plainButton = false;
     bool modal = false;
     int attempts = 0;
     QTimer poll;
@@ -51,6 +52,7 @@ void TestMessageBox::showsModalBox()
         title = box->windowTitle();
         icon = box->icon();
         buttons = box->buttons().size();
+        plainButton = box->button(QMessageBox::Ok)->icon().isNull();
         modal = box->isModal();
         QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
     });
@@ -61,6 +63,7 @@ void TestMessageBox::showsModalBox()
     QCOMPARE(title, QStringLiteral("Skalix"));
     QCOMPARE(icon, QMessageBox::NoIcon);
     QCOMPARE(buttons, 1);
+    QVERIFY2(plainButton, "the OK button shows a picture");
     QVERIFY(modal);
     QVERIFY(!shownText.contains(u'\r'));
     QCOMPARE(shownText.split(u'\n').size(), lines);

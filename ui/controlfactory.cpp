@@ -3,12 +3,12 @@
 
 #include "desktopcolours.h"
 #include "picturebox.h"
+#include "slider.h"
+#include "textfield.h"
 #include "wrappingbutton.h"
 
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
-#include <QScrollBar>
 
 namespace controls {
 
@@ -45,19 +45,15 @@ void setColours(QWidget *widget, const ControlSpec &row, QPalette::ColorRole bac
 
 QWidget *createTextBox(const ControlSpec &row, QWidget *parent)
 {
-    auto *box = new QLineEdit(row.caption, parent);
+    auto *box = new TextField(row.framed, parent);
     box->setAlignment(row.alignment | Qt::AlignVCenter);
-    box->setFrame(row.framed);
-    // Qt keeps a few pixels between frame and text; the narrow key fields
-    // need them all to show limits such as 91,99 whole.
-    box->setTextMargins(-4, 0, -4, 0);
     setColours(box, row, QPalette::Base, QPalette::Text);
     return box;
 }
 
 QWidget *createLabel(const ControlSpec &row, QWidget *parent)
 {
-    auto *label = new QLabel(row.caption, parent);
+    auto *label = new QLabel(parent);
     label->setAlignment(row.alignment | Qt::AlignTop);
     label->setWordWrap(true);
     label->setAutoFillBackground(true);
@@ -67,7 +63,7 @@ QWidget *createLabel(const ControlSpec &row, QWidget *parent)
 
 QWidget *createScrollBar(const ControlSpec &row, QWidget *parent)
 {
-    auto *slider = new QScrollBar(Qt::Horizontal, parent);
+    auto *slider = new Slider(parent);
     slider->setRange(kSliderMinimum, kSliderMaximum);
     slider->setSingleStep(1);
     slider->setPageStep(10);
@@ -101,7 +97,7 @@ QWidget *createWidget(const ControlSpec &row, QWidget *parent)
 {
     switch (row.kind) {
     case Kind::Button:
-        return new WrappingButton(row.caption, parent);
+        return new WrappingButton(parent);
     case Kind::TextBox:
         return createTextBox(row, parent);
     case Kind::Label:
@@ -118,6 +114,21 @@ QWidget *createWidget(const ControlSpec &row, QWidget *parent)
     return nullptr;
 }
 
+// The caption or start text, once the control has its final font: a text
+// box lays its text out as soon as it gets it, and would otherwise do so
+// twice, the first time in a font never shown.
+void setCaption(QWidget *widget, const QString &caption)
+{
+    if (caption.isEmpty())
+        return;
+    if (auto *box = qobject_cast<QLineEdit *>(widget))
+        box->setText(caption);
+    else if (auto *label = qobject_cast<QLabel *>(widget))
+        label->setText(caption);
+    else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        button->setText(caption);
+}
+
 } // namespace
 
 QWidget *createControl(const ControlSpec &row, QWidget *parent)
@@ -130,6 +141,7 @@ QWidget *createControl(const ControlSpec &row, QWidget *parent)
     const double points = row.fontPoints > 0 ? row.fontPoints : kWindowFontPoints;
     if (points != kWindowFontPoints || row.bold)
         widget->setFont(windowFont(points, row.bold));
+    setCaption(widget, row.caption);
     if (!row.toolTip.isEmpty())
         widget->setToolTip(row.toolTip);
     widget->setAccessibleName(row.accessibleName.isEmpty() ? row.caption : row.accessibleName);

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "messagebox.h"
 
+#include <QIcon>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace messagebox {
 
@@ -26,6 +28,9 @@ void show(QWidget *parent, const QString &text)
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf16(kTitle), shown, QMessageBox::Ok,
                     parent);
     box.setTextFormat(Qt::PlainText);
+    // Desktop themes that put pictures on dialog buttons would put one
+    // beside "OK"; the program's boxes have a plain OK button everywhere.
+    box.button(QMessageBox::Ok)->setIcon(QIcon());
     box.exec();
 }
 

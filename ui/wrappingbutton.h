@@ -4,7 +4,9 @@
 #include <QPushButton>
 
 // A push button whose caption wraps at word boundaries within the button,
-// centred, as the long captions of the key buttons need.
+// centred, as the long captions of the key buttons need. Return and the
+// keypad's Enter press it while it has the focus, as Space does, as on
+// Windows and the Linux desktops (Qt does that only in dialogs).
 class WrappingButton : public QPushButton
 {
     Q_OBJECT
@@ -13,4 +15,5 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 };

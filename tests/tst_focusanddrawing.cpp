@@ -1,0 +1,230 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What a person sees and presses: Return on a focused button, a slider that
+// shows its focus and a thumb that stands out, title fields drawn whole, and
+// key fields whose frame no value draws over.
+
+#include "support/messagewatch.h"
+
+#include "ui/formskalix.h"
+#include "ui/slider.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStyleOptionSlider>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// The first and last column holding a pixel clearly apart from the
+// background, or {-1, -1} for none.
+std::pair<int, int> inkColumns(const QImage &image, const QColor &background)
+{
+    int first = -1;
+    int last = -1;
+    for (int x = 0; x < image.width(); ++x) {
+        for (int y = 0; y < image.height(); ++y) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (qAbs(pixel.lightness() - background.lightness()) > 60) {
+                if (first < 0)
+                    first = x;
+                last = x;
+                break;
+            }
+        }
+    }
+    return {first, last};
+}
+
+} // namespace
+
+class TestFocusAndDrawing : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void returnPressesFocusedButton_data();
+    void returnPressesFocusedButton();
+    void returnInTextFieldPressesNothing();
+    void sliderShowsFocus_data();
+    void sliderShowsFocus();
+    void titleFieldsDrawnWhole_data();
+    void titleFieldsDrawnWhole();
+    void frameStaysOverLongValues_data();
+    void frameStaysOverLongValues();
+
+private:
+    template <typename T = QWidget>
+    T *control(const char *name) const
+    {
+        T *widget = m_form->findChild<T *>(QLatin1String(name));
+        if (!widget)
+            qFatal("no control %s", name);
+        return widget;
+    }
+    void showActive();
+
+    std::unique_ptr<MessageWatch> m_watch;
+    std::unique_ptr<FormSkalix> m_form;
+};
+
+void TestFocusAndDrawing::init()
+{
+    m_watch = std::make_unique<MessageWatch>();
+    m_form = std::make_unique<FormSkalix>();
+}
+
+void TestFocusAndDrawing::cleanup()
+{
+    m_form.reset();
+    QVERIFY2(!m_watch->strayModalSeen, "a real message box opened");
+    m_watch.reset();
+}
+
+void TestFocusAndDrawing::showActive()
+{
+    m_form->show();
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+}
+
+void TestFocusAndDrawing::returnPressesFocusedButton_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    for (int n = 1; n <= 9; ++n) {
+        const QString name = QStringLiteral("Command%1").arg(n);
+        QTest::addRow("%s, Return", qPrintable(name))
+            << name << int(Qt::Key_Return) << Qt::KeyboardModifiers();
+        QTest::addRow("%s, keypad Enter", qPrintable(name))
+            << name << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier);
+    }
+}
+
+void TestFocusAndDrawing::returnPressesFocusedButton()
+{
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    showActive();
+    auto *pressed = m_form->findChild<QPushButton *>(button);
+    pressed->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), pressed);
+    QSignalSpy clicks(pressed, &QAbstractButton::clicked);
+    QTest::keyClick(pressed, Qt::Key(key), modifiers);
+    QCOMPARE(clicks.count(), 1);
+}
+
+void TestFocusAndDrawing::returnInTextFieldPressesNothing()
+{
+    showActive();
+    QList<std::shared_ptr<QSignalSpy>> clicks;
+    for (QPushButton *button : m_form->findChildren<QPushButton *>())
+        clicks << std::make_shared<QSignalSpy>(button, &QAbstractButton::clicked);
+    for (const char *field : {"Text1", "Text2", "Text4(0)"}) {
+        control(field)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(control(field), Qt::Key_Return);
+        QTest::keyClick(control(field), Qt::Key_Enter, Qt::KeypadModifier);
+    }
+    for (const auto &spy : std::as_const(clicks))
+        QCOMPARE(spy->count(), 0);
+    QCOMPARE(control<QLineEdit>("Text3")->text(), QStringLiteral("2,6"));
+}
+
+void TestFocusAndDrawing::sliderShowsFocus_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("maximum points") << "HScroll1";
+    QTest::newRow("reached points") << "HScroll2";
+}
+
+void TestFocusAndDrawing::sliderShowsFocus()
+{
+    QFETCH(QString, name);
+    showActive();
+    auto *slider = m_form->findChild<Slider *>(name);
+    control("Text2")->setFocus(Qt::TabFocusReason);
+    const QImage unfocused = slider->grab().toImage();
+    slider->setFocus(Qt::TabFocusReason);
+    QVERIFY(slider->hasFocus());
+    const QImage focused = slider->grab().toImage();
+    QVERIFY2(focused != unfocused, "the slider looks the same with and without the focus");
+
+    // The thumb stands out from the trough beside it, focused or not.
+    QStyleOptionSlider option;
+    option.initFrom(slider);
+    const QRect groove = slider->style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                                         QStyle::SC_ScrollBarGroove, slider);
+    const QRect thumb = slider->thumbRect();
+    const QPoint trough(groove.left() + 2, groove.center().y());
+    QVERIFY(!thumb.contains(trough));
+    for (const QImage &image : {unfocused, focused}) {
+        const int difference = qAbs(image.pixelColor(thumb.center()).lightness()
+                                    - image.pixelColor(trough).lightness());
+        QVERIFY2(difference >= 40,
+                 qPrintable(QStringLiteral("lightness apart: %1").arg(difference)));
+    }
+}
+
+void TestFocusAndDrawing::titleFieldsDrawnWhole_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Skalix") << "Text6(0)";
+    QTest::newRow("von") << "Text6(1)";
+}
+
+void TestFocusAndDrawing::titleFieldsDrawnWhole()
+{
+    QFETCH(QString, name);
+    auto *field = m_form->findChild<QLineEdit *>(name);
+    const QColor background = field->palette().color(QPalette::Base);
+    const auto [first, last] = inkColumns(field->grab().toImage(), background);
+
+    // The same text drawn whole, with room on both sides.
+    const QFontMetrics metrics(field->font());
+    QImage whole(metrics.horizontalAdvance(field->text()) + 20, field->height(),
+                 QImage::Format_RGB32);
+    whole.fill(background);
+    QPainter painter(&whole);
+    painter.setFont(field->font());
+    painter.setPen(field->palette().color(QPalette::Text));
+    painter.drawText(QPoint(10, metrics.ascent()), field->text());
+    painter.end();
+    const auto [wholeFirst, wholeLast] = inkColumns(whole, background);
+
+    QVERIFY2(first > 0, "the text touches the field's left edge");
+    QVERIFY2(last < field->width() - 1, "the text touches the field's right edge");
+    QVERIFY(qAbs((last - first) - (wholeLast - wholeFirst)) <= 1);
+}
+
+void TestFocusAndDrawing::frameStaysOverLongValues_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("dark grade field") << "Text4(0)";
+    QTest::newRow("grey grade field") << "Text4(1)";
+    QTest::newRow("points field") << "Text1";
+}
+
+void TestFocusAndDrawing::frameStaysOverLongValues()
+{
+    QFETCH(QString, name);
+    auto *field = m_form->findChild<QLineEdit *>(name);
+    field->clear();
+    const QImage empty = field->grab().toImage();
+    field->setText(QString(40, u'8'));
+    const QImage full = field->grab().toImage();
+    for (const int x : {0, field->width() - 1}) {
+        for (int y = 0; y < field->height(); ++y)
+            QCOMPARE(full.pixel(x, y), empty.pixel(x, y));
+    }
+}
+
+QTEST_MAIN(TestFocusAndDrawing)
+#include "tst_focusanddrawing.moc"
