@@ -6,12 +6,12 @@
 #include "desktopcolours.h"
 #include "helptext.h"
 #include "messagebox.h"
+#include "programicon.h"
 
 #include "eval/calculate.h"
 #include "eval/liveevaluation.h"
 #include "key/presets.h"
 
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,17 +36,6 @@ constexpr ButtonHandler kButtonHandlers[] = {
     {"Command9", &FormSkalix::Command9_Click},
 };
 
-// The window's icon in the sizes title bars and task bars use (64 for 32 at
-// twice the scale); the menus take the installed theme icons. Each size is
-// decoded at start-up, so the large ones are left out.
-QIcon programIcon()
-{
-    QIcon icon;
-    for (int size : {16, 32, 64})
-        icon.addFile(QStringLiteral(":/icons/skalix-%1.png").arg(size), QSize(size, size));
-    return icon;
-}
-
 } // namespace
 
 FormSkalix::FormSkalix(QWidget *parent) : QWidget(parent)
@@ -63,42 +52,49 @@ FormSkalix::FormSkalix(QWidget *parent) : QWidget(parent)
     setPalette(background);
     setAutoFillBackground(true);
 
-    createControls();
-    wireEvents();
+    const Controls byName = createControls();
+    wireEvents(byName);
     Form_Load();
 }
 
-void FormSkalix::createControls()
+FormSkalix::Controls FormSkalix::createControls()
 {
+    Controls byName;
+    byName.reserve(qsizetype(controls::controlTable().size()));
     for (const controls::ControlSpec &row : controls::controlTable())
-        controls::createControl(row, this);
+        byName.insert(row.name, controls::createControl(row, this));
+    const auto control = [&byName]<typename T>(const QString &name, T *&member) {
+        member = qobject_cast<T *>(byName.value(name));
+        Q_ASSERT(member);
+    };
 
-    m_text1 = findChild<QLineEdit *>(QStringLiteral("Text1"));
-    m_text2 = findChild<QLineEdit *>(QStringLiteral("Text2"));
-    m_text3 = findChild<QLineEdit *>(QStringLiteral("Text3"));
-    m_hscroll1 = findChild<QScrollBar *>(QStringLiteral("HScroll1"));
-    m_hscroll2 = findChild<QScrollBar *>(QStringLiteral("HScroll2"));
+    control(QStringLiteral("Text1"), m_text1);
+    control(QStringLiteral("Text2"), m_text2);
+    control(QStringLiteral("Text3"), m_text3);
+    control(QStringLiteral("HScroll1"), m_hscroll1);
+    control(QStringLiteral("HScroll2"), m_hscroll2);
     for (std::size_t i = 0; i < m_text4.size(); ++i)
-        m_text4[i] = findChild<QLineEdit *>(controls::elementName("Text4", int(i)));
+        control(controls::elementName("Text4", int(i)), m_text4[i]);
     for (std::size_t k = 0; k < m_text5.size(); ++k)
-        m_text5[k] = findChild<QLineEdit *>(controls::elementName("Text5", int(k)));
+        control(controls::elementName("Text5", int(k)), m_text5[k]);
     for (std::size_t i = 0; i < m_label8.size(); ++i)
-        m_label8[i] = findChild<QLabel *>(controls::elementName("Label8", int(i)));
+        control(controls::elementName("Label8", int(i)), m_label8[i]);
 
     QWidget *previous = nullptr;
     for (const QString &name : controls::tabOrder()) {
-        QWidget *next = findChild<QWidget *>(name);
+        QWidget *next = byName.value(name);
         if (previous)
             setTabOrder(previous, next);
         previous = next;
     }
+    return byName;
 }
 
-void FormSkalix::wireEvents()
+void FormSkalix::wireEvents(const Controls &byName)
 {
     for (const ButtonHandler &entry : kButtonHandlers) {
-        connect(findChild<QPushButton *>(QLatin1String(entry.button)), &QPushButton::clicked, this,
-                entry.handler);
+        auto *button = qobject_cast<QPushButton *>(byName.value(QLatin1String(entry.button)));
+        connect(button, &QPushButton::clicked, this, entry.handler);
     }
     connect(m_hscroll1, &QScrollBar::valueChanged, this, &FormSkalix::HScroll1_Change);
     connect(m_hscroll2, &QScrollBar::valueChanged, this, &FormSkalix::HScroll2_Change);

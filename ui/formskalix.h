@@ -19,6 +19,7 @@
 #include "key/keyform.h"
 #include "key/keytable.h"
 
+#include <QHash>
 #include <QWidget>
 
 #include <array>
@@ -64,8 +65,10 @@ public:
     void showMessage(const QString &text) override;
 
 private:
-    void createControls();
-    void wireEvents();
+    // Every control by its objectName, as made from the control table.
+    using Controls = QHash<QString, QWidget *>;
+    Controls createControls();
+    void wireEvents(const Controls &byName);
     QLineEdit *keyField(KeyArray array, int index) const;
 
     QLineEdit *m_text1 = nullptr;
