@@ -10,3 +10,6 @@ for size in 16 32 48 64 128 256; do
     "$convert" -background none -density $((384 * size / 256)) skalix.svg \
         -resize "${size}x${size}" -strip "PNG32:skalix-$size.png"
 done
+
+# The Windows program icon: the small sizes and the large one in one file.
+"$convert" skalix-16.png skalix-32.png skalix-48.png skalix-256.png ../windows/skalix.ico

@@ -7,6 +7,8 @@
 #include "textfield.h"
 #include "wrappingbutton.h"
 
+#include <QDirIterator>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QLabel>
 
@@ -14,6 +16,14 @@ namespace controls {
 
 QFont windowFont(double points, bool bold)
 {
+    // Fonts built into the program (the Windows build carries the face the
+    // layout is measured in) are made known before the first font is made.
+    static const bool builtInFontsAdded = [] {
+        for (QDirIterator font(QStringLiteral(":/fonts")); font.hasNext();)
+            QFontDatabase::addApplicationFont(font.next());
+        return true;
+    }();
+    Q_UNUSED(builtInFontsAdded);
     // Liberation Sans has the narrow metrics the captions were set for;
     // where it is missing the style hint finds another sans-serif face.
     QFont font(QStringLiteral("Liberation Sans"));

@@ -1,0 +1,64 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The Windows build: one static skalix.exe with its icon and version
+# information, Liberation Sans inside it, and an installer and a portable
+# zip made by CPack.
+
+# The version as Windows wants it in numbers: 1.00 -> 1,0,0,0.
+set(SKALIX_VERSION_COMMAS "${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},0,0")
+string(REGEX REPLACE ",0+([0-9])" ",\\1" SKALIX_VERSION_COMMAS "${SKALIX_VERSION_COMMAS}")
+set(SKALIX_WINDOWS_ICON ${PROJECT_SOURCE_DIR}/dist/windows/skalix.ico)
+configure_file(dist/windows/skalix.rc.in ${CMAKE_CURRENT_BINARY_DIR}/skalix.rc @ONLY)
+target_sources(skalix PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/skalix.rc)
+# A window program: no console opens beside it.
+set_target_properties(skalix PROPERTIES WIN32_EXECUTABLE TRUE)
+# Shipped as it is built: without its debug information.
+target_link_options(skalix PRIVATE -s)
+
+# The layout is measured in the metrics of Liberation Sans (Arial's). Windows
+# has Arial but not Liberation Sans, and Wine has neither, so the font goes
+# into the program (its licence, the SIL Open Font License, allows that);
+# application::setUp registers whatever fonts the resources hold.
+set(SKALIX_FONT_DIR /usr/share/fonts/truetype/liberation2 CACHE PATH
+    "Where LiberationSans-Regular.ttf and LiberationSans-Bold.ttf are (Debian: fonts-liberation2)")
+set(fonts ${SKALIX_FONT_DIR}/LiberationSans-Regular.ttf ${SKALIX_FONT_DIR}/LiberationSans-Bold.ttf)
+foreach(font IN LISTS fonts)
+    if(NOT EXISTS ${font})
+        message(FATAL_ERROR "${font} is missing: install fonts-liberation2 or set SKALIX_FONT_DIR")
+    endif()
+endforeach()
+qt_add_resources(skalixui fonts PREFIX /fonts BASE ${SKALIX_FONT_DIR} FILES ${fonts})
+
+# What the installer and the zip hold: the program, its licence, and the
+# font's licence.
+install(TARGETS skalix RUNTIME DESTINATION .)
+install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
+install(FILES dist/windows/LiberationSans-LICENSE.txt DESTINATION .)
+
+set(CPACK_GENERATOR NSIS ZIP)
+set(CPACK_PACKAGE_NAME Skalix)
+set(CPACK_PACKAGE_VENDOR Skalix)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_FILE_NAME Skalix-${PROJECT_VERSION}-win64)
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Skalix)
+set(CPACK_PACKAGE_EXECUTABLES skalix Skalix) # the Start menu entry
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_NSIS_PACKAGE_NAME Skalix)
+set(CPACK_NSIS_DISPLAY_NAME Skalix)
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+set(CPACK_NSIS_MUI_ICON ${SKALIX_WINDOWS_ICON})
+set(CPACK_NSIS_MUI_UNIICON ${SKALIX_WINDOWS_ICON})
+set(CPACK_NSIS_INSTALLED_ICON_NAME skalix.exe)
+set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+set(CPACK_NSIS_URL_INFO_ABOUT "https://www.skalix.example/")
+# A 64-bit installer, like the program (and the only kind that runs where
+# no 32-bit code can).
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+# Skalix-<version>-win64-setup.exe for the installer,
+# Skalix-<version>-win64-portable.zip for the portable copy.
+configure_file(cmake/windows-package-names.cmake.in
+               ${CMAKE_CURRENT_BINARY_DIR}/windows-package-names.cmake @ONLY)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/windows-package-names.cmake)
+include(CPack)
