@@ -3,7 +3,7 @@
 // shows its focus and a thumb that stands out, title fields drawn whole, and
 // key fields whose frame no value draws over.
 
-#include "support/messagewatch.h"
+#include "support/windowfixture.h"
 
 #include "ui/formskalix.h"
 #include "ui/slider.h"
@@ -42,7 +42,7 @@ std::pair<int, int> inkColumns(const QImage &image, const QColor &background)
 
 } // namespace
 
-class TestFocusAndDrawing : public QObject
+class TestFocusAndDrawing : public QObject, public WindowFixture
 {
     Q_OBJECT
 private slots:
@@ -58,41 +58,11 @@ private slots:
     void titleFieldsDrawnWhole();
     void frameStaysOverLongValues_data();
     void frameStaysOverLongValues();
-
-private:
-    template <typename T = QWidget>
-    T *control(const char *name) const
-    {
-        T *widget = m_form->findChild<T *>(QLatin1String(name));
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
-    }
-    void showActive();
-
-    std::unique_ptr<MessageWatch> m_watch;
-    std::unique_ptr<FormSkalix> m_form;
 };
 
-void TestFocusAndDrawing::init()
-{
-    m_watch = std::make_unique<MessageWatch>();
-    m_form = std::make_unique<FormSkalix>();
-}
+void TestFocusAndDrawing::init() { startWindow(); }
 
-void TestFocusAndDrawing::cleanup()
-{
-    m_form.reset();
-    QVERIFY2(!m_watch->strayModalSeen, "a real message box opened");
-    m_watch.reset();
-}
-
-void TestFocusAndDrawing::showActive()
-{
-    m_form->show();
-    m_form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-}
+void TestFocusAndDrawing::cleanup() { endWindow(); }
 
 void TestFocusAndDrawing::returnPressesFocusedButton_data()
 {

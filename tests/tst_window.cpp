@@ -2,7 +2,7 @@
 // The window as built: its controls, places, looks, tab order, the slider
 // coupling and closing.
 
-#include "support/messagewatch.h"
+#include "support/windowfixture.h"
 
 #include "ui/formskalix.h"
 #include "ui/helptext.h"
@@ -50,7 +50,7 @@ QStringList mssFields()
 
 } // namespace
 
-class TestWindow : public QObject
+class TestWindow : public QObject, public WindowFixture
 {
     Q_OBJECT
 private slots:
@@ -91,33 +91,11 @@ private slots:
     void helpFromEitherMode();
     void endeCloses();
     void closeBoxCloses();
-
-private:
-    template <typename T = QWidget>
-    T *control(const QString &name) const
-    {
-        T *widget = m_form->findChild<T *>(name);
-        if (!widget)
-            qFatal("no control %s", qPrintable(name));
-        return widget;
-    }
-
-    std::unique_ptr<MessageWatch> m_watch;
-    std::unique_ptr<FormSkalix> m_form;
 };
 
-void TestWindow::init()
-{
-    m_watch = std::make_unique<MessageWatch>();
-    m_form = std::make_unique<FormSkalix>();
-}
+void TestWindow::init() { startWindow(); }
 
-void TestWindow::cleanup()
-{
-    m_form.reset();
-    QVERIFY2(!m_watch->strayModalSeen, "a real message box opened");
-    m_watch.reset();
-}
+void TestWindow::cleanup() { endWindow(); }
 
 void TestWindow::windowItself()
 {
