@@ -36,9 +36,10 @@ void TextField::fitTextArea()
     initStyleOption(&option);
     const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this);
     const int lent = frame + kQtTextMargin;
-    const int widest = width() - 2 * frame + 2 * lent - 2 * kQtTextMargin;
+    // Lent that much on either side, the text has the field's whole width;
+    // Qt wants one pixel more for the cursor.
     const int cursor = 1;
-    const bool fits = qRound(QFontMetricsF(font()).horizontalAdvance(text())) + cursor <= widest;
+    const bool fits = qRound(QFontMetricsF(font()).horizontalAdvance(text())) + cursor <= width();
     const int margin = fits ? -lent : 0;
     if (textMargins().left() != margin)
         setTextMargins(margin, 0, margin, 0);
