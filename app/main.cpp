@@ -11,6 +11,7 @@
 
 int main(int argc, char *argv[])
 {
+    windowsystem::choosePlatform();
     if (!windowsystem::isConfigured())
         return windowsystem::refuseToStart();
     windowsystem::StartGuard guard;

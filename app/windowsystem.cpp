@@ -24,6 +24,14 @@ QList<HeldMessage> &heldMessages()
 
 } // namespace
 
+void choosePlatform()
+{
+#ifdef Q_OS_WIN
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
+#endif
+}
+
 bool isConfigured()
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)

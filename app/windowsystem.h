@@ -17,6 +17,12 @@ namespace windowsystem {
 inline constexpr char kMissingMessage[] =
     "Skalix braucht eine grafische Oberfläche (X11 oder Wayland).";
 
+// Chooses how Qt draws on this system, before the application is made: on
+// Windows text is drawn by FreeType as on Linux, unless QT_QPA_PLATFORM says
+// otherwise (the system's own font engine spaces the built-in Liberation
+// Sans differently and, under Wine, finds no bold face in it).
+void choosePlatform();
+
 // Whether there is a window system to try: on Linux and the other Unix
 // desktops DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM is set; on other
 // systems always.
