@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "textfield.h"
 
-#include <QEvent>
 #include <QFontMetricsF>
 #include <QStyleOptionFrame>
 
@@ -12,18 +11,16 @@ constexpr int kQtTextMargin = 2;
 
 } // namespace
 
-TextField::TextField(bool framed, QWidget *parent) : QLineEdit(parent)
-{
-    setFrame(framed);
-    if (framed)
-        connect(this, &QLineEdit::textChanged, this, &TextField::fitTextArea);
-}
+TextField::TextField(bool framed, QWidget *parent) : QLineEdit(parent) { setFrame(framed); }
 
-void TextField::changeEvent(QEvent *event)
+void TextField::paintEvent(QPaintEvent *event)
 {
-    QLineEdit::changeEvent(event);
-    if (event->type() == QEvent::FontChange && hasFrame())
+    // Decided as the field is drawn, so a text that is set but never shown
+    // (the program writes key fields and results far more often than a
+    // screen can show them) costs nothing here.
+    if (hasFrame())
         fitTextArea();
+    QLineEdit::paintEvent(event);
 }
 
 void TextField::fitTextArea()

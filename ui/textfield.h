@@ -16,7 +16,7 @@ public:
     TextField(bool framed, QWidget *parent);
 
 protected:
-    void changeEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void fitTextArea();
