@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windowsystem.h"
 
+#include <QList>
+#include <QString>
 #include <QtGlobal>
 
 #include <cstdio>

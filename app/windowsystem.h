@@ -8,10 +8,6 @@
 
 #include <QtMessageHandler>
 
-#include <QList>
-#include <QMessageLogContext>
-#include <QString>
-
 namespace windowsystem {
 
 inline constexpr char kMissingMessage[] =

@@ -495,9 +495,7 @@ void TestWindow::tabOrder()
 
     if (mssMode)
         m_form->Command7_Click();
-    m_form->show();
-    m_form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    showActive();
     control(cycle.first())->setFocus(Qt::TabFocusReason);
 
     QStringList visited;
@@ -616,9 +614,7 @@ void TestWindow::buttonsRunTheirCommands()
     QFETCH(QString, fieldText);
     QFETCH(QString, result);
 
-    m_form->show();
-    m_form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    showActive();
     control("Text2")->setFocus();
     QTest::mouseClick(control(button), Qt::LeftButton);
 
