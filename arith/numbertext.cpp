@@ -10,9 +10,12 @@ namespace numbertext {
 
 namespace {
 
-// A tab or any Unicode space separator: the space, the no-break space, the
-// narrow no-break space, the ideographic space and the rest of their kind.
-bool isBlank(QChar c) { return c == u'\t' || c.category() == QChar::Separator_Space; }
+// White space of every kind: the space and the tab, the line breaks a
+// pasted spreadsheet cell ends with (line feed, carriage return), vertical
+// tab and form feed, the next-line, line and paragraph separators, and
+// every Unicode space separator (the no-break space, the narrow no-break
+// space, the ideographic space and the rest of their kind).
+bool isBlank(QChar c) { return c.isSpace(); }
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
 // The text without the blanks around it.

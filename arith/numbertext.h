@@ -7,10 +7,11 @@
 // texts, so every field follows the same rules.
 //
 // What reads as a number (all other texts do not):
-//   - optional blanks around the number: tabs and every Unicode space
-//     separator, so the no-break space (U+00A0) and the narrow no-break
-//     space (U+202F) that spreadsheets and web pages put around numbers
-//     count like ordinary spaces;
+//   - optional blanks around the number: white space of every kind, so
+//     the line break a copied spreadsheet cell ends with, tabs, and the
+//     no-break space (U+00A0) and narrow no-break space (U+202F) that
+//     spreadsheets and web pages put around numbers count like ordinary
+//     spaces;
 //   - an optional sign, "+" or "-";
 //   - decimal digits 0-9 with at most one decimal separator, the comma;
 //     a decimal point is taken as a decimal separator too, because pupils'

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Any text: reading never misbehaves, a number read writes back to a text
-// that reads as the very same number, and blanks of any kind around a text
-// (spaces, tabs, no-break spaces) never change what it reads as.
+// that reads as the very same number, and white space of any kind around a
+// text (spaces, tabs, line breaks, no-break spaces) never change what it
+// reads as.
 
 #include "arith/numbertext.h"
 
@@ -21,7 +22,8 @@ void checkText(const QString &text)
 {
     const std::optional<double> value = numbertext::read(text);
     check(value.has_value() == numbertext::isNumeric(text));
-    for (const char16_t blank : {u' ', u'\t', u'\u00a0', u'\u202f', u'\u3000'}) {
+    for (const char16_t blank : {u' ', u'\t', u'\n', u'\r', u'\v', u'\f', u'\u0085', u'\u00a0',
+                                 u'\u2028', u'\u202f', u'\u3000'}) {
         const std::optional<double> wrapped = numbertext::read(QChar(blank) + text + QChar(blank));
         check(wrapped.has_value() == value.has_value() && (!value || *wrapped == *value));
     }

@@ -51,6 +51,11 @@ void TestNumberText::readsNumbers_data()
     QTest::newRow("narrow no-break space before") << QString::fromUtf8("\u202f12,5") << 12.5;
     QTest::newRow("ideographic spaces around") << QString::fromUtf8("\u300075\u3000") << 75.0;
     QTest::newRow("mixed blanks around a sign") << QString::fromUtf8("\u00a0\t-3 \u2009") << -3.0;
+    QTest::newRow("copied cell, line feed") << "45\n" << 45.0;
+    QTest::newRow("copied cell, CR LF") << "45,5\r\n" << 45.5;
+    QTest::newRow("vertical tab and form feed around") << "\v7\f" << 7.0;
+    QTest::newRow("line and paragraph separators around")
+        << QString::fromUtf8("\u2028-5\u2029") << -5.0;
     QTest::newRow("largest double")
         << QString::fromLatin1(QByteArray::number(std::numeric_limits<double>::max(), 'f', 0))
         << std::numeric_limits<double>::max();
@@ -107,6 +112,7 @@ void TestNumberText::rejectsTexts_data()
     QTest::newRow("only no-break spaces") << QString::fromUtf8("\u00a0\u202f");
     QTest::newRow("zero-width space is no space") << QString::fromUtf8("\u200b5");
     QTest::newRow("newline inside") << "7\n5";
+    QTest::newRow("two copied cells") << "45\r\n50\r\n";
     QTest::newRow("nul character") << QString(QChar(0)) + "5";
     QTest::newRow("too large for a double") << "1" + QString(400, u'0');
     QTest::newRow("too large negative") << "-1" + QString(400, u'0') + ",5";
