@@ -6,6 +6,7 @@
 
 #include "ui/formskalix.h"
 
+#include <QClipboard>
 #include <QLineEdit>
 #include <QtTest>
 
@@ -33,6 +34,8 @@ private slots:
     void everyCodePointInPointsFields();
     void blanksAroundNumbers_data();
     void blanksAroundNumbers();
+    void pastedCells_data();
+    void pastedCells();
 };
 
 void TestBadInput::anyTextAnyField_data()
@@ -130,7 +133,7 @@ void TestBadInput::everyCodePointInPointsFields()
 {
     // Every character of the Basic Multilingual Plane, alone and after "7",
     // typed into the points fields: only digits and the accepted forms (a
-    // separator, a tab or a space of any kind after the number) ever give a
+    // separator, or white space of any kind after the number) ever give a
     // result other than the one already shown.
     MessageWatch watch;
     FormSkalix form;
@@ -144,8 +147,7 @@ void TestBadInput::everyCodePointInPointsFields()
         maximum->setText(QStringLiteral("100"));
         reached->setText(QStringLiteral("75"));
         maximum->setText(QStringLiteral("7") + ch);
-        const bool readable =
-            ch.category() == QChar::Separator_Space || c == u'\t' || c == u',' || c == u'.';
+        const bool readable = ch.isSpace() || c == u',' || c == u'.';
         QCOMPARE(result->text(), readable ? QString() : QStringLiteral("2,6"));
         reached->setText(QString(ch));
         QCOMPARE(result->text(), readable ? QString() : QStringLiteral("2,6"));
@@ -180,6 +182,41 @@ void TestBadInput::blanksAroundNumbers()
     FormSkalix form;
     form.findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("60"));
     form.findChild<QLineEdit *>(field)->setText(text);
+    form.Command8_Click(); // a key field counts once evaluated
+    QCOMPARE(form.findChild<QLineEdit *>(QStringLiteral("Text3"))->text(), result);
+}
+
+void TestBadInput::pastedCells_data()
+{
+    // clang-format off
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("text");   // what the field then holds
+    QTest::addColumn<QString>("result"); // with 100 maximum and 60 reached: 3,6
+
+    QTest::newRow("reached, cell with line feed") << "Text2" << "45\n" << "45" << "4,6";
+    QTest::newRow("reached, cell with CR LF") << "Text2" << "45\r\n" << "45" << "4,6";
+    QTest::newRow("maximum, cell with CR LF") << "Text1" << "120\r\n" << "120" << "4,4";
+    QTest::newRow("key field 3,6, cell with CR LF") << "Text4(26)" << "59\r\n" << "59" << "3,5";
+    QTest::newRow("reached, two cells: no number")
+        << "Text2" << "45\r\n50\r\n" << "45\r\n50" << "3,6";
+    // clang-format on
+}
+
+void TestBadInput::pastedCells()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, clipboard);
+    QFETCH(QString, text);
+    QFETCH(QString, result);
+    MessageWatch watch;
+    FormSkalix form;
+    form.findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("60"));
+    QGuiApplication::clipboard()->setText(clipboard);
+    auto *pasteInto = form.findChild<QLineEdit *>(field);
+    pasteInto->selectAll();
+    QTest::keySequence(pasteInto, QKeySequence::Paste);
+    QCOMPARE(pasteInto->text(), text);
     form.Command8_Click(); // a key field counts once evaluated
     QCOMPARE(form.findChild<QLineEdit *>(QStringLiteral("Text3"))->text(), result);
 }

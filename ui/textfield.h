@@ -6,9 +6,15 @@
 // A text box. A framed one lends its text the width of its frame and of
 // Qt's margin while the text fits that way, since the narrow key fields
 // need every pixel to show limits such as 91,99 whole; a value too long for
-// the field is kept inside the frame, which it never draws over. A
-// frameless one (the title fields) keeps Qt's own margin, so its first
-// letter is drawn whole.
+// the field is kept inside the frame, which it never draws over, and shows
+// its beginning whenever the field is not being edited, as Windows' own
+// fields do. A frameless one (the title fields) keeps Qt's own margin, so
+// its first letter is drawn whole.
+//
+// Line breaks and tabs at either end of a text never stay in the field: a
+// cell copied from a spreadsheet comes with a line break ("45\r\n"), which
+// a one-line field would keep and show as blanks after the number. Inside
+// a text they stay, and such a text reads as no number.
 class TextField : public QLineEdit
 {
     Q_OBJECT
@@ -19,5 +25,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void fitTextArea();
+    bool textFits() const;
+    void lendMargins(bool fits);
 };
