@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFocusFrame>
 #include <QSet>
 #include <QtTest>
 
@@ -32,10 +33,13 @@ private:
 
 void TestAccessibility::everyControlHasAName()
 {
-    const QList<QWidget *> controls = m_form.findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    const QWidget *client = m_form.findChild<QWidget *>(QStringLiteral("Text1"))->parentWidget();
+    const QList<QWidget *> controls = client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     QVERIFY(!controls.isEmpty());
-    for (QWidget *control : controls)
-        QVERIFY2(!spokenName(control).trimmed().isEmpty(), qPrintable(control->objectName()));
+    for (QWidget *control : controls) {
+        if (!qobject_cast<QFocusFrame *>(control)) // no control, and never told
+            QVERIFY2(!spokenName(control).trimmed().isEmpty(), qPrintable(control->objectName()));
+    }
 }
 
 void TestAccessibility::keyFieldsAreToldApart()

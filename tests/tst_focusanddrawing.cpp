@@ -5,6 +5,7 @@
 
 #include "support/windowfixture.h"
 
+#include "ui/contrast.h"
 #include "ui/formskalix.h"
 #include "ui/slider.h"
 
@@ -58,6 +59,10 @@ private slots:
     void titleFieldsDrawnWhole();
     void frameStaysOverLongValues_data();
     void frameStaysOverLongValues();
+    void longValueShowsItsBeginning_data();
+    void longValueShowsItsBeginning();
+    void focusRingStandsOut_data();
+    void focusRingStandsOut();
 };
 
 void TestFocusAndDrawing::init() { startWindow(); }
@@ -193,6 +198,91 @@ void TestFocusAndDrawing::frameStaysOverLongValues()
     for (const int x : {0, field->width() - 1}) {
         for (int y = 0; y < field->height(); ++y)
             QCOMPARE(full.pixel(x, y), empty.pixel(x, y));
+    }
+}
+
+void TestFocusAndDrawing::longValueShowsItsBeginning_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("sameBeginning"); // as long, ending otherwise
+    QTest::addColumn<bool>("typed");            // or written by the program
+    // clang-format off
+    QTest::newRow("key field, typed") << "Text4(0)" << "91,995" << "91,99588" << true;
+    QTest::newRow("key field, written") << "Text4(1)" << "91,995" << "91,99588" << false;
+    QTest::newRow("points field, typed") << "Text1" << "1234567,125" << "1234567,999999" << true;
+    // clang-format on
+}
+
+void TestFocusAndDrawing::longValueShowsItsBeginning()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, value);
+    QFETCH(QString, sameBeginning);
+    QFETCH(bool, typed);
+    showActive();
+    auto *field = control<QLineEdit>(name);
+    const auto shownAfterEditing = [&](const QString &text) -> QImage {
+        if (typed) {
+            field->setFocus(Qt::TabFocusReason);
+            field->selectAll();
+            QTest::keyClicks(field, text);
+            control("Command1")->setFocus(Qt::TabFocusReason);
+        } else {
+            field->setText(text);
+        }
+        return field->grab().toImage();
+    };
+    const QImage shown = shownAfterEditing(value);
+    const QImage other = shownAfterEditing(sameBeginning);
+    QVERIFY(!field->hasFocus());
+    // Both show their common beginning: the left half is drawn alike.
+    for (int x = 0; x < field->width() / 2; ++x) {
+        for (int y = 0; y < field->height(); ++y)
+            QCOMPARE(shown.pixel(x, y), other.pixel(x, y));
+    }
+}
+
+void TestFocusAndDrawing::focusRingStandsOut_data()
+{
+    QTest::addColumn<QString>("name");
+    for (int n = 1; n <= 9; ++n)
+        QTest::addRow("Command%d", n) << QStringLiteral("Command%1").arg(n);
+}
+
+void TestFocusAndDrawing::focusRingStandsOut()
+{
+    // A focused button shows a ring at least two pixels wide along every
+    // side that stands out 3:1 from the same pixels without the focus.
+    QFETCH(QString, name);
+    showActive();
+    QWidget *button = control(name);
+    const QRect around = button->geometry().adjusted(-4, -4, 4, 4);
+    control("Text1")->setFocus(Qt::TabFocusReason);
+    const QImage without = clientArea()->grab(around).toImage();
+    button->setFocus(Qt::TabFocusReason);
+    const QImage with = clientArea()->grab(around).toImage();
+    const auto changed = [&](QPoint p) {
+        return contrast::ratio(without.pixelColor(p), with.pixelColor(p)) >= contrast::kGraphics;
+    };
+    const QPoint centre = QRect(QPoint(), around.size()).center();
+    const struct
+    {
+        const char *side;
+        QPoint edge;
+        QPoint inwards;
+    } sides[] = {
+        {"left", {0, centre.y()}, {1, 0}},
+        {"right", {around.width() - 1, centre.y()}, {-1, 0}},
+        {"top", {centre.x(), 0}, {0, 1}},
+        {"bottom", {centre.x(), around.height() - 1}, {0, -1}},
+    };
+    for (const auto &side : sides) {
+        int ring = 0;
+        for (int step = 0; step < 6; ++step)
+            ring += changed(side.edge + side.inwards * step);
+        QVERIFY2(ring >= 2,
+                 qPrintable(QStringLiteral("%1 side: %2 pixels").arg(side.side).arg(ring)));
     }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controlfactory.h"
 
+#include "contrast.h"
 #include "desktopcolours.h"
 #include "picturebox.h"
 #include "slider.h"
@@ -35,10 +36,18 @@ QFont windowFont(double points, bool bold)
 
 namespace {
 
+// Whether a row's text is large as WCAG counts it: 18 pt, or 14 pt bold.
+bool isLargeText(const ControlSpec &row)
+{
+    return row.fontPoints >= 18 || (row.bold && row.fontPoints >= 14);
+}
+
 // Gives the widget the row's colours in the two palette roles its kind
 // paints with, or where the row names none the kind's own: window colours
 // for text boxes, button colours for labels. Set for every colour group, so
-// a disabled control (Text3) stays readable.
+// a disabled control (Text3) stays readable. Where the desktop's colours
+// would make the text unreadable, readableColours falls back to the classic
+// pair.
 void setColours(QWidget *widget, const ControlSpec &row, QPalette::ColorRole backgroundRole,
                 QPalette::ColorRole foregroundRole)
 {
@@ -48,8 +57,10 @@ void setColours(QWidget *widget, const ControlSpec &row, QPalette::ColorRole bac
     const Colour foreground =
         row.foreground.value_or(textBox ? Colour::WindowText : Colour::ButtonText);
     QPalette palette = widget->palette();
-    palette.setColor(backgroundRole, desktopColour(background, palette));
-    palette.setColor(foregroundRole, desktopColour(foreground, palette));
+    const TextColours colours = readableColours(
+        background, foreground, palette, isLargeText(row) ? contrast::kLargeText : contrast::kText);
+    palette.setColor(backgroundRole, colours.background);
+    palette.setColor(foregroundRole, colours.text);
     widget->setPalette(palette);
 }
 

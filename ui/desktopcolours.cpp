@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktopcolours.h"
 
+#include "contrast.h"
+
 namespace controls {
 
 QColor desktopColour(Colour colour, const QPalette &palette)
@@ -16,21 +18,47 @@ QColor desktopColour(Colour colour, const QPalette &palette)
         return palette.color(QPalette::Text);
     case Colour::TooltipBackground:
         return palette.color(QPalette::ToolTipBase);
-    // Qt has no roles for these three; the classic desktop scheme's values.
-    case Colour::AppWorkspace:
-        return QColor(128, 128, 128);
-    case Colour::MenuText:
-        return QColor(0, 0, 0);
+    // Qt has no roles for the rest.
+    default:
+        return classicColour(colour);
+    }
+}
+
+QColor classicColour(Colour colour)
+{
+    switch (colour) {
+    case Colour::ButtonFace:
     case Colour::InactiveCaptionText:
         return QColor(212, 208, 200);
-    case Colour::Black:
-        return QColor(0, 0, 0);
+    case Colour::WindowBackground:
     case Colour::White:
         return QColor(255, 255, 255);
+    case Colour::TooltipBackground:
+        return QColor(255, 255, 225);
+    case Colour::AppWorkspace:
+        return QColor(128, 128, 128);
     case Colour::LightGrey:
         return QColor(224, 224, 224);
+    case Colour::ButtonText:
+    case Colour::WindowText:
+    case Colour::MenuText:
+    case Colour::Black:
+        return QColor(0, 0, 0);
     }
     return {};
+}
+
+TextColours readableColours(Colour background, Colour text, const QPalette &palette,
+                            double minimumContrast)
+{
+    const TextColours desktop{desktopColour(background, palette), desktopColour(text, palette)};
+    if (contrast::ratio(desktop.background, desktop.text) >= minimumContrast)
+        return desktop;
+    const TextColours classic{classicColour(background), classicColour(text)};
+    if (contrast::ratio(classic.background, classic.text)
+        > contrast::ratio(desktop.background, desktop.text))
+        return classic;
+    return desktop;
 }
 
 } // namespace controls

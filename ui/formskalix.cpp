@@ -4,6 +4,7 @@
 #include "controlfactory.h"
 #include "controltable.h"
 #include "desktopcolours.h"
+#include "focusring.h"
 #include "helptext.h"
 #include "messagebox.h"
 #include "programicon.h"
@@ -12,10 +13,15 @@
 #include "eval/liveevaluation.h"
 #include "key/presets.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
+#include <QShowEvent>
+#include <QStyle>
 
 namespace {
 
@@ -43,8 +49,9 @@ FormSkalix::FormSkalix(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("FormSkalix"));
     setWindowTitle(QString::fromUtf16(kWindowTitle));
     setWindowIcon(programIcon());
-    resize(controls::kWindowWidthTwips / controls::kTwipsPerPixel,
-           controls::kWindowHeightTwips / controls::kTwipsPerPixel);
+    const QSize clientSize(controls::kWindowWidthTwips / controls::kTwipsPerPixel,
+                           controls::kWindowHeightTwips / controls::kTwipsPerPixel);
+    resize(clientSize);
     setFont(controls::windowFont());
     QPalette background = palette();
     background.setColor(QPalette::Window,
@@ -52,7 +59,21 @@ FormSkalix::FormSkalix(QWidget *parent) : QWidget(parent)
     setPalette(background);
     setAutoFillBackground(true);
 
+    m_scroller = new QScrollArea(this);
+    m_scroller->setObjectName(QStringLiteral("scrollArea"));
+    m_scroller->setFrameShape(QFrame::NoFrame);
+    m_scroller->setFocusPolicy(Qt::NoFocus); // the tab order is the controls' alone
+    m_scroller->viewport()->setBackgroundRole(QPalette::Window);
+    m_client = new QWidget;
+    m_client->setObjectName(QStringLiteral("clientArea"));
+    m_client->setFixedSize(clientSize);
+    m_scroller->setWidget(m_client);
+    m_scroller->resize(clientSize);
+
     const Controls byName = createControls();
+    // Made last, so that it starts at the top of the stack, and hidden.
+    m_focusRing = new FocusRing(m_client);
+    connect(qApp, &QApplication::focusChanged, this, &FormSkalix::followFocus);
     wireEvents(byName);
     Form_Load();
 }
@@ -62,7 +83,7 @@ FormSkalix::Controls FormSkalix::createControls()
     Controls byName;
     byName.reserve(qsizetype(controls::controlTable().size()));
     for (const controls::ControlSpec &row : controls::controlTable())
-        byName.insert(row.name, controls::createControl(row, this));
+        byName.insert(row.name, controls::createControl(row, m_client));
     const auto control = [&byName]<typename T>(const QString &name, T *&member) {
         member = qobject_cast<T *>(byName.value(name));
         Q_ASSERT(member);
@@ -100,6 +121,66 @@ void FormSkalix::wireEvents(const Controls &byName)
     connect(m_hscroll2, &QScrollBar::valueChanged, this, &FormSkalix::HScroll2_Change);
     connect(m_text1, &QLineEdit::textChanged, this, &FormSkalix::Text1_Change);
     connect(m_text2, &QLineEdit::textChanged, this, &FormSkalix::Text2_Change);
+}
+
+void FormSkalix::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    m_scroller->resize(size()); // fills the window
+}
+
+void FormSkalix::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        fitIntoScreen();
+}
+
+// Nothing of the window may lie beyond its screen's free area (the desktop
+// less its panels and task bar): where the window with its frame would,
+// it is made as large as the area allows, with room for the scroll bar
+// that then appears, and moved inside it. A window that fits stays as it
+// is.
+void FormSkalix::fitIntoScreen()
+{
+    const QScreen *on = screen();
+    if (!on)
+        return;
+    const QRect room = on->availableGeometry();
+    const QRect framed = frameGeometry();
+    const QMargins frame(geometry().left() - framed.left(), geometry().top() - framed.top(),
+                         framed.right() - geometry().right(),
+                         framed.bottom() - geometry().bottom());
+    const QSize most = room.size().shrunkBy(frame);
+    QSize wanted = size();
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroller);
+    if (wanted.height() > most.height())
+        wanted.rwidth() += bar;
+    if (wanted.width() > most.width())
+        wanted.rheight() += bar;
+    wanted = wanted.boundedTo(most);
+    if (wanted != size())
+        resize(wanted);
+
+    const QSize outer = wanted.grownBy(frame);
+    const QPoint inside(qBound(room.left(), framed.left(), room.right() + 1 - outer.width()),
+                        qBound(room.top(), framed.top(), room.bottom() + 1 - outer.height()));
+    if (inside != framed.topLeft())
+        move(inside);
+}
+
+// A control that takes the focus (by Tab, or when a command moves it
+// there) is scrolled into view on a screen too small for the window, with
+// the focus ring around a button; a button shows that ring.
+void FormSkalix::followFocus(QWidget *, QWidget *focused)
+{
+    if (!focused || !m_client->isAncestorOf(focused)) {
+        m_focusRing->follow(nullptr);
+        return;
+    }
+    m_focusRing->follow(focused);
+    constexpr int kRingRoom = 4;
+    m_scroller->ensureWidgetVisible(focused, kRingRoom, kRingRoom);
 }
 
 // --- Handlers ---------------------------------------------------------------

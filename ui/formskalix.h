@@ -15,6 +15,13 @@
 //
 // Only Text1 and Text2 have change handlers; typing into a key field or a
 // title field runs nothing.
+//
+// The controls stand at their fixed places on a client area of 444 × 666
+// pixels inside a frameless scroll area that fills the window. Where the
+// window fits its screen nothing of the scroll area is seen; on a screen
+// too small for it (a netbook, a laptop at 125 or 150 %) the window opens
+// as large as the screen allows and scroll bars bring the rest into view,
+// as does moving the focus there.
 
 #include "key/keyform.h"
 #include "key/keytable.h"
@@ -24,8 +31,10 @@
 
 #include <array>
 
+class FocusRing;
 class QLabel;
 class QLineEdit;
+class QScrollArea;
 class QScrollBar;
 
 class FormSkalix : public QWidget, public KeyForm
@@ -64,12 +73,22 @@ public:
     void evaluate() override;
     void showMessage(const QString &text) override;
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
 private:
     // Every control by its objectName, as made from the control table.
     using Controls = QHash<QString, QWidget *>;
     Controls createControls();
     void wireEvents(const Controls &byName);
     QLineEdit *keyField(KeyArray array, int index) const;
+    void fitIntoScreen();
+    void followFocus(QWidget *previous, QWidget *focused);
+
+    QScrollArea *m_scroller = nullptr;
+    QWidget *m_client = nullptr;
+    FocusRing *m_focusRing = nullptr;
 
     QLineEdit *m_text1 = nullptr;
     QLineEdit *m_text2 = nullptr;

@@ -31,6 +31,9 @@ protected:
         return widget;
     }
 
+    // What holds the controls: the window's client area.
+    QWidget *clientArea() const { return control("Text1")->parentWidget(); }
+
     std::unique_ptr<MessageWatch> m_watch;
     std::unique_ptr<FormSkalix> m_form;
 };
