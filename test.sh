@@ -9,11 +9,12 @@ cd "$(dirname "$0")"
 
 # Besides the build: the checkers, the sanitizer and fuzzer runtime, the
 # benchmarks' library, a virtual X display for the tests only a real desktop
-# shows, and a headless Wayland desktop with an accessibility bus for the
-# session test.
+# shows, the qt6ct platform theme that applies dark and high-contrast
+# palettes as a desktop would, and a headless Wayland desktop with an
+# accessibility bus for the session test.
 scripts/setup.sh clang-format desktop-file-utils appstream dpkg-dev lintian clang \
     libclang-rt-14-dev libbenchmark-dev xvfb xauth weston dbus at-spi2-core python3-pyatspi \
-    gir1.2-atspi-2.0
+    gir1.2-atspi-2.0 qt6ct
 
 echo "== Format"
 scripts/check-format.sh

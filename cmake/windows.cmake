@@ -40,22 +40,16 @@ set(CPACK_PACKAGE_VENDOR Skalix)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_PACKAGE_FILE_NAME Skalix-${PROJECT_VERSION}-win64)
-set(CPACK_PACKAGE_INSTALL_DIRECTORY Skalix)
-set(CPACK_PACKAGE_EXECUTABLES skalix Skalix) # the Start menu entry
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 
-set(CPACK_NSIS_PACKAGE_NAME Skalix)
-set(CPACK_NSIS_DISPLAY_NAME Skalix)
-set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
-set(CPACK_NSIS_MUI_ICON ${SKALIX_WINDOWS_ICON})
-set(CPACK_NSIS_MUI_UNIICON ${SKALIX_WINDOWS_ICON})
-set(CPACK_NSIS_INSTALLED_ICON_NAME skalix.exe)
-set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+# The installer is our own German one: CPack takes NSIS.template.in from
+# the module path before its own. What it needs beyond CPack's variables:
+list(PREPEND CMAKE_MODULE_PATH ${PROJECT_SOURCE_DIR}/dist/windows/nsis)
+string(REPLACE "," "." CPACK_SKALIX_VERSION_QUAD "${SKALIX_VERSION_COMMAS}")
+set(CPACK_SKALIX_ICON ${SKALIX_WINDOWS_ICON})
+set(CPACK_SKALIX_COMMENTS "Rechnen Sie aus, welche Note ein Schüler nach einem bestimmten Notenschlüssel für seine Punkte bekommen müsste, wenn es eine bestimmte Punktzahl maximal zu erreichen gab!")
 set(CPACK_NSIS_URL_INFO_ABOUT "https://www.skalix.example/")
-# A 64-bit installer, like the program (and the only kind that runs where
-# no 32-bit code can).
-set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 # Skalix-<version>-win64-setup.exe for the installer,
 # Skalix-<version>-win64-portable.zip for the portable copy.
 configure_file(cmake/windows-package-names.cmake.in

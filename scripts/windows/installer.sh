@@ -3,7 +3,7 @@
 # The installer under Wine, in a Wine prefix of its own: a silent install
 # (/S) puts skalix.exe, its licences and an uninstaller under Program Files
 # and a Start-menu entry in place; the installed program passes the smoke
-# test; the silent uninstaller removes all of it again.
+# test; the silent uninstaller removes all of it again, registry keys too.
 # Usage: scripts/windows/installer.sh Skalix-<version>-win64-setup.exe
 set -euo pipefail
 setup=$(realpath "$1")
@@ -34,4 +34,7 @@ done
 "$here/wine.sh" --stop
 [ ! -e "$installed" ] || fail "the uninstaller left Program Files\\Skalix behind"
 [ ! -e "$menu" ] || fail "the uninstaller left the Start-menu entry behind"
-echo "uninstalled: Program Files\\Skalix and the Start-menu entry are gone"
+# Wine keeps the registry in text files: no key named Skalix may be left.
+left=$(grep -hE '^\[[^]]*\\\\Skalix(\\\\[^]]*)?\]' "$SKALIX_WINEPREFIX"/*.reg || true)
+[ -z "$left" ] || fail "the uninstaller left registry keys behind: $left"
+echo "uninstalled: Program Files\\Skalix, the Start-menu entry and the registry keys are gone"

@@ -9,24 +9,11 @@ set -uo pipefail
 exe=$1
 shot=${2:-}
 here=$(cd "$(dirname "$0")" && pwd)
-fail() { echo "FAIL: $*"; exit 1; }
+source "$here/display.sh"
 
-display=:$((200 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; [ -n "${app:-}" ] && kill $app 2>/dev/null' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-
-"$here/wine.sh" --stop # a new session, on this display
 "$here/wine.sh" "$exe" &
 app=$!
-window=""
-for _ in $(seq 900); do # a first start in a new Wine prefix takes a while
-    window=$(xdotool search --onlyvisible --name '^Skalix - von' 2>/dev/null | head -n 1)
-    [ -n "$window" ] && break
-    sleep 0.1
-done
+window=$(wait_for_window '^Skalix - von')
 [ -n "$window" ] || fail "the Skalix window did not appear"
 echo "window $window: $(xdotool getwindowgeometry "$window" | tr '\n' ' ')"
 sleep 1
