@@ -78,6 +78,13 @@ FormSkalix::FormSkalix(QWidget *parent) : QWidget(parent)
     Form_Load();
 }
 
+FormSkalix::~FormSkalix()
+{
+    // Hiding the window as it goes reports a focus change, which must not
+    // reach this half-destroyed window.
+    disconnect(qApp, &QApplication::focusChanged, this, &FormSkalix::followFocus);
+}
+
 FormSkalix::Controls FormSkalix::createControls()
 {
     Controls byName;

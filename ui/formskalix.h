@@ -42,6 +42,7 @@ class FormSkalix : public QWidget, public KeyForm
     Q_OBJECT
 public:
     explicit FormSkalix(QWidget *parent = nullptr);
+    ~FormSkalix() override;
 
     // The handlers, one per control event, callable as plain operations.
     void Form_Load();
