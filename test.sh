@@ -10,11 +10,12 @@ cd "$(dirname "$0")"
 # Besides the build: the checkers, the sanitizer and fuzzer runtime, the
 # benchmarks' library, a virtual X display for the tests only a real desktop
 # shows, the qt6ct platform theme that applies dark and high-contrast
-# palettes as a desktop would, and a headless Wayland desktop with an
-# accessibility bus for the session test.
+# palettes as a desktop would, a headless Wayland desktop with an
+# accessibility bus for the session test, and the Orca screen reader with a
+# window manager for the test of what a blind user hears.
 scripts/setup.sh clang-format desktop-file-utils appstream dpkg-dev lintian clang \
     libclang-rt-14-dev libbenchmark-dev xvfb xauth weston dbus at-spi2-core python3-pyatspi \
-    gir1.2-atspi-2.0 qt6ct
+    gir1.2-atspi-2.0 qt6ct orca openbox xdotool
 
 echo "== Format"
 scripts/check-format.sh

@@ -68,15 +68,15 @@ QString mssPointsFor(const KeyForm &form, double score)
 
 } // namespace
 
-void liveEvaluation(KeyForm &form)
+bool liveEvaluation(KeyForm &form)
 {
     // An empty text does not read as a number either.
     const std::optional<double> maximum = numbertext::read(form.maximumText());
     if (!maximum)
-        return;
+        return false;
     const std::optional<double> achieved = numbertext::read(form.achievedText());
     if (!achieved)
-        return;
+        return false;
 
     const bool gradeMode = !form.isKeyFieldVisible(KeyArray::Mss, 0);
     const bool mssMode = !gradeMode && !form.isKeyFieldVisible(KeyArray::Grades, 0);
@@ -86,12 +86,13 @@ void liveEvaluation(KeyForm &form)
         const KeyArray array = gradeMode ? KeyArray::Grades : KeyArray::Mss;
         const std::optional<double> score = scaledScore(form, array, *maximum, *achieved);
         if (!score)
-            return;
+            return false;
         result = gradeMode ? gradeFor(form, *score) : mssPointsFor(form, *score);
     } else {
         form.showMessage(QString::fromUtf16(kInconsistentTableMessage));
     }
     form.setResultText(result);
+    return true;
 }
 
 } // namespace eval

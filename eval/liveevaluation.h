@@ -24,6 +24,8 @@ namespace eval {
 
 inline constexpr auto kInconsistentTableMessage = u"Fehler! Starten Sie das Programm neu!";
 
-void liveEvaluation(KeyForm &form);
+// Whether the run reached its end and wrote Text3; false when it ended
+// silently on incomplete inputs.
+bool liveEvaluation(KeyForm &form);
 
 } // namespace eval

@@ -63,9 +63,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     form.result = kUntouched;
     const MemoryForm before = form;
 
-    eval::liveEvaluation(form);
+    const bool wrote = eval::liveEvaluation(form);
 
     check(form.messages.isEmpty());
+    check(wrote == !incomplete(before, array));
     check(form.maximum == before.maximum && form.achieved == before.achieved);
     check(form.grades == before.grades && form.mss == before.mss);
 

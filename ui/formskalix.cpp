@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formskalix.h"
 
+#include "accessibleinterfaces.h"
+#include "announcer.h"
 #include "controlfactory.h"
 #include "controltable.h"
 #include "desktopcolours.h"
@@ -46,6 +48,7 @@ constexpr ButtonHandler kButtonHandlers[] = {
 
 FormSkalix::FormSkalix(QWidget *parent) : QWidget(parent)
 {
+    accessibleinterfaces::install();
     setObjectName(QStringLiteral("FormSkalix"));
     setWindowTitle(QString::fromUtf16(kWindowTitle));
     setWindowIcon(programIcon());
@@ -73,6 +76,7 @@ FormSkalix::FormSkalix(QWidget *parent) : QWidget(parent)
     const Controls byName = createControls();
     // Made last, so that it starts at the top of the stack, and hidden.
     m_focusRing = new FocusRing(m_client);
+    m_announcer = new Announcer(this);
     connect(qApp, &QApplication::focusChanged, this, &FormSkalix::followFocus);
     wireEvents(byName);
     Form_Load();
@@ -227,7 +231,11 @@ void FormSkalix::HScroll2_Change() { m_text2->setText(QString::number(m_hscroll2
 
 void FormSkalix::Text1_Change() { Text2_Change(); }
 
-void FormSkalix::Text2_Change() { eval::liveEvaluation(*this); }
+void FormSkalix::Text2_Change()
+{
+    if (!eval::liveEvaluation(*this))
+        announceResult(QString()); // no grade for these points
+}
 
 // --- KeyForm ----------------------------------------------------------------
 
@@ -237,7 +245,22 @@ QString FormSkalix::achievedText() const { return m_text2->text(); }
 
 QString FormSkalix::resultText() const { return m_text3->text(); }
 
-void FormSkalix::setResultText(const QString &text) { m_text3->setText(text); }
+void FormSkalix::setResultText(const QString &text)
+{
+    m_text3->setText(text);
+    announceResult(text);
+}
+
+// "Note 3,6", in MSS mode "12 Punkte", or plainly that there is none.
+void FormSkalix::announceResult(const QString &result)
+{
+    if (result.isEmpty())
+        m_announcer->announce(QStringLiteral("Keine Note"));
+    else if (isKeyFieldVisible(KeyArray::Mss, 0))
+        m_announcer->announce(keytable::pointsText(result.toInt()));
+    else
+        m_announcer->announce(QStringLiteral("Note ") + result);
+}
 
 QLineEdit *FormSkalix::keyField(KeyArray array, int index) const
 {

@@ -14,7 +14,8 @@
 //   Text2_Change ──▶ live evaluation ──▶ Text3
 //
 // Only Text1 and Text2 have change handlers; typing into a key field or a
-// title field runs nothing.
+// title field runs nothing. Each new result is also told to a screen
+// reader (Announcer), which would not otherwise say it.
 //
 // The controls stand at their fixed places on a client area of 444 × 666
 // pixels inside a frameless scroll area that fills the window. Where the
@@ -31,6 +32,7 @@
 
 #include <array>
 
+class Announcer;
 class FocusRing;
 class QLabel;
 class QLineEdit;
@@ -86,10 +88,12 @@ private:
     QLineEdit *keyField(KeyArray array, int index) const;
     void fitIntoScreen();
     void followFocus(QWidget *previous, QWidget *focused);
+    void announceResult(const QString &result);
 
     QScrollArea *m_scroller = nullptr;
     QWidget *m_client = nullptr;
     FocusRing *m_focusRing = nullptr;
+    Announcer *m_announcer = nullptr;
 
     QLineEdit *m_text1 = nullptr;
     QLineEdit *m_text2 = nullptr;
