@@ -36,7 +36,9 @@ void choosePlatform()
 
 bool isConfigured()
 {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    // Qt counts the browser as Unix, but a web page has its window system
+    // in the page's canvas and no DISPLAY.
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_WASM)
     return !qEnvironmentVariableIsEmpty("DISPLAY")
            || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
            || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");

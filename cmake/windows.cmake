@@ -14,20 +14,6 @@ set_target_properties(skalix PROPERTIES WIN32_EXECUTABLE TRUE)
 # Shipped as it is built: without its debug information.
 target_link_options(skalix PRIVATE -s)
 
-# The layout is measured in the metrics of Liberation Sans (Arial's). Windows
-# has Arial but not Liberation Sans, and Wine has neither, so the font goes
-# into the program (its licence, the SIL Open Font License, allows that);
-# application::setUp registers whatever fonts the resources hold.
-set(SKALIX_FONT_DIR /usr/share/fonts/truetype/liberation2 CACHE PATH
-    "Where LiberationSans-Regular.ttf and LiberationSans-Bold.ttf are (Debian: fonts-liberation2)")
-set(fonts ${SKALIX_FONT_DIR}/LiberationSans-Regular.ttf ${SKALIX_FONT_DIR}/LiberationSans-Bold.ttf)
-foreach(font IN LISTS fonts)
-    if(NOT EXISTS ${font})
-        message(FATAL_ERROR "${font} is missing: install fonts-liberation2 or set SKALIX_FONT_DIR")
-    endif()
-endforeach()
-qt_add_resources(skalixui fonts PREFIX /fonts BASE ${SKALIX_FONT_DIR} FILES ${fonts})
-
 # What the installer and the zip hold: the program, its licence, and the
 # font's licence.
 install(TARGETS skalix RUNTIME DESTINATION .)
