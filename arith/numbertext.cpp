@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "numbertext.h"
 
+#include <QByteArrayView>
+#include <QLocale>
+
 #include <array>
-#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 namespace numbertext {
@@ -30,13 +33,26 @@ QStringView trimmed(const QString &text)
     return QStringView(text).sliced(begin, end - begin);
 }
 
+// Powers of ten that a double holds exactly.
+constexpr std::array<double, 23> kExactPowersOfTen{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
 // The value of plain decimal digits with at most one separator (comma or
 // point) and no sign, or nothing.
+//
+// Every platform reads alike: the browser's C++ library has no
+// floating-point std::from_chars, so the general case goes through Qt's
+// conversion (Google's double-conversion inside), which is the same on
+// Linux, Windows and the web. The short numbers of the fields, read on
+// every keystroke, take a shorter way that gives the very same double: up
+// to 15 digits are a whole number a double holds exactly, as it does the
+// powers of ten up to 10^22, and one correctly rounded division of the two
+// is the correctly rounded value of the text.
 std::optional<double> unsignedValue(QStringView digits)
 {
-    // The digits in plain ASCII with a '.' separator, for std::from_chars.
-    // Key fields hold short texts, read on every keystroke: those stay on
-    // the stack; only pasted giants need the heap.
+    // The digits in plain ASCII with a '.' separator. Key fields hold short
+    // texts: those stay on the stack; only pasted giants need the heap.
     std::array<char, 64> shortBuffer;
     std::string longBuffer;
     const std::size_t length = static_cast<std::size_t>(digits.size()) + 1;
@@ -50,11 +66,21 @@ std::optional<double> unsignedValue(QStringView digits)
     bool separatorSeen = false;
     bool digitSeen = false;
     bool nonZeroBeforeSeparator = false;
+    int significant = 0; // digits from the first non-zero one on
+    int decimals = 0;
+    std::int64_t whole = 0; // all digits as one whole number, while short
     for (const QChar c : digits) {
         if (isDigit(c)) {
             digitSeen = true;
-            if (!separatorSeen && c != u'0')
+            const int digit = c.digitValue();
+            if (!separatorSeen && digit != 0)
                 nonZeroBeforeSeparator = true;
+            if (significant > 0 || digit != 0)
+                ++significant;
+            if (separatorSeen)
+                ++decimals;
+            if (significant <= 15)
+                whole = whole * 10 + digit;
             ascii[used++] = static_cast<char>(c.unicode());
         } else if ((c == u',' || c == u'.') && !separatorSeen) {
             separatorSeen = true;
@@ -65,21 +91,20 @@ std::optional<double> unsignedValue(QStringView digits)
     }
     if (!digitSeen)
         return std::nullopt;
+    if (significant <= 15 && decimals < int(kExactPowersOfTen.size()))
+        return double(whole) / kExactPowersOfTen[std::size_t(decimals)];
 
-    double value = 0.0;
-    const char *last = ascii + used;
-    const auto [ptr, ec] = std::from_chars(ascii, last, value, std::chars_format::fixed);
-    if (ec == std::errc::result_out_of_range) {
-        // Out of range is an overflow when a non-zero digit stands before the
-        // separator (the value is at least 1); otherwise the value is too small
-        // to tell from zero.
-        if (nonZeroBeforeSeparator)
-            return std::nullopt;
-        return 0.0;
-    }
-    if (ec != std::errc() || ptr != last || !std::isfinite(value))
+    bool ok = false;
+    const double value = QByteArrayView(ascii, qsizetype(used)).toDouble(&ok);
+    if (ok)
+        return value;
+    // Qt refuses what a double cannot hold, overflow and underflow alike:
+    // with a non-zero digit before the separator the number is at least 1
+    // and too large, and does not read; otherwise it is too small to tell
+    // from zero, and reads as zero.
+    if (nonZeroBeforeSeparator)
         return std::nullopt;
-    return value;
+    return 0.0;
 }
 
 } // namespace
@@ -102,13 +127,9 @@ QString write(double value)
 {
     if (value == 0.0)
         return QStringLiteral("0"); // also for -0
-    // Fixed notation of the largest or smallest double needs some 330 digits.
-    std::array<char, 400> buffer{};
-    const auto [ptr, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                         std::chars_format::fixed);
-    if (ec != std::errc())
+    if (!std::isfinite(value))
         return QString();
-    QString text = QString::fromLatin1(buffer.data(), ptr - buffer.data());
+    QString text = QString::number(value, 'f', QLocale::FloatingPointShortest);
     text.replace(u'.', u',');
     return text;
 }

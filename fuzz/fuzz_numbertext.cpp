@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Any text: reading never misbehaves, a number read writes back to a text
-// that reads as the very same number, and white space of any kind around a
-// text (spaces, tabs, line breaks, no-break spaces) never change what it
-// reads as.
+// that reads as the very same number, white space of any kind around a text
+// (spaces, tabs, line breaks, no-break spaces) never change what it reads
+// as, and a number reads as the very double Qt's own conversion makes of it
+// (the short way for short numbers included).
 
 #include "arith/numbertext.h"
 
@@ -30,6 +31,11 @@ void checkText(const QString &text)
     if (!value)
         return;
     check(std::isfinite(*value));
+    QString ascii = text.trimmed();
+    ascii.replace(u',', u'.');
+    bool ok = false;
+    const double qt = ascii.toLatin1().toDouble(&ok);
+    check(!ok || qt == *value);
 
     const QString written = numbertext::write(*value);
     check(!written.isEmpty());

@@ -28,6 +28,8 @@ private slots:
     void roundsHalvesToEven_data();
     void roundsHalvesToEven();
     void hugeTextsStayCheap();
+    void shortWayReadsAsQtDoes_data();
+    void shortWayReadsAsQtDoes();
 };
 
 void TestNumberText::readsNumbers_data()
@@ -199,6 +201,42 @@ void TestNumberText::hugeTextsStayCheap()
     QVERIFY(!numbertext::isNumeric(QString(100000, u'9')));
     COMPARE_EXACT(numbertext::read("0," + QString(100000, u'9')).value_or(0), 1.0);
     QVERIFY(!numbertext::isNumeric(QString(100000, u'x')));
+}
+
+void TestNumberText::shortWayReadsAsQtDoes_data()
+{
+    // Around the edges of the short way for short numbers (15 significant
+    // digits, 22 decimals): it must give the very double Qt's conversion
+    // gives for longer ones.
+    QTest::addColumn<QString>("text");
+    // clang-format off
+    QTest::newRow("15 digits") << "999999999999999";
+    QTest::newRow("16 digits") << "9999999999999999";
+    QTest::newRow("2^53 + 1") << "9007199254740993";
+    QTest::newRow("15 digits, 14 decimals") << "9,99999999999999";
+    QTest::newRow("a tenth") << "0,1";
+    QTest::newRow("grade") << "2,6";
+    QTest::newRow("limit with hundredths") << "91,99";
+    QTest::newRow("22 decimals") << "0,0000000000000000000001";
+    QTest::newRow("23 decimals") << "0,00000000000000000000001";
+    QTest::newRow("leading zeros") << "000000000000000000012,5";
+    QTest::newRow("trailing zeros") << "12,500000000000000000000000";
+    QTest::newRow("third, 15 digits") << "0,333333333333333";
+    QTest::newRow("third, 17 digits") << "0,33333333333333333";
+    // clang-format on
+}
+
+void TestNumberText::shortWayReadsAsQtDoes()
+{
+    QFETCH(QString, text);
+    QString ascii = text;
+    ascii.replace(u',', u'.');
+    bool ok = false;
+    const double qt = ascii.toLatin1().toDouble(&ok);
+    QVERIFY(ok);
+    const std::optional<double> read = numbertext::read(text);
+    QVERIFY(read.has_value());
+    COMPARE_EXACT(*read, qt);
 }
 
 QTEST_GUILESS_MAIN(TestNumberText)
