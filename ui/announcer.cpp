@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "announcer.h"
 
+#include <QApplication>
+
 Announcer::Announcer(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("announcer"));
@@ -25,6 +27,13 @@ void Announcer::announce(const QString &message)
 
 void Announcer::speak()
 {
+    // While a message box is open the screen reader reads the box; the
+    // grade is told once it is closed. (Shown under an open box, the
+    // announcer also hangs Qt 6.4's nested event loop in the browser.)
+    if (QApplication::activeModalWidget()) {
+        m_pause.start();
+        return;
+    }
     setAccessibleName(m_message);
     hide();
     show();

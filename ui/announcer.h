@@ -11,7 +11,8 @@
 // role when it is shown (Orca 43 and later); the announcer is such an
 // object, of no size, that takes its message as its name and is shown
 // anew for each. Messages in quick succession (typing, a held arrow key)
-// are spoken once, the last, when they pause.
+// are spoken once, the last, when they pause, and none while a message box
+// is open.
 class Announcer : public QWidget
 {
     Q_OBJECT
