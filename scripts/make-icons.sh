@@ -6,7 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/../dist/icons"
 convert=/usr/bin/convert
 [ -x "$convert" ] || convert=convert
-for size in 16 32 48 64 128 256; do
+# 192 and 512 are the web app's (its manifest).
+for size in 16 32 48 64 128 192 256 512; do
     "$convert" -background none -density $((384 * size / 256)) skalix.svg \
         -resize "${size}x${size}" -strip "PNG32:skalix-$size.png"
 done

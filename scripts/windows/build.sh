@@ -11,7 +11,7 @@ cd "$(dirname "$0")/../.."
 
 scripts/setup.sh g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64 \
     qt6-base-dev-tools nsis wine64 xvfb xauth x11-utils xdotool imagemagick tesseract-ocr \
-    tesseract-ocr-eng python3-pefile
+    tesseract-ocr-eng python3-pefile fonttools
 SKALIX_WINDOWS_QT=$(scripts/windows/static-qt.sh)
 export SKALIX_WINDOWS_QT
 
