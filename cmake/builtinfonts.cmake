@@ -30,4 +30,5 @@ foreach(face Regular Bold)
         VERBATIM)
     list(APPEND fonts ${subset})
 endforeach()
-qt_add_resources(skalixui fonts PREFIX /fonts BASE ${subset_dir} FILES ${fonts})
+qt_add_resources(skalixui fonts PREFIX /fonts BASE ${subset_dir} FILES ${fonts}
+    OPTIONS ${SKALIX_RCC_OPTIONS})

@@ -6,6 +6,14 @@
 include(GNUInstallDirs)
 
 install(TARGETS skalix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Stripped for the package (CPack's strip) and without the compilers'
+# .comment section, which names their versions and serves nothing.
+install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+        execute_process(COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment
+                                \$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/skalix
+                        COMMAND_ERROR_IS_FATAL ANY)
+    endif()")
 install(FILES dist/${SKALIX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
 configure_file(dist/${SKALIX_APP_ID}.metainfo.xml.in
@@ -69,4 +77,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.skalix.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
+# Reproducible: time stamps from the release day; the ar members' modes,
+# which CPack takes from the builder's umask, made deterministic.
+find_program(SKALIX_AR ar REQUIRED)
+set(CPACK_SKALIX_AR ${SKALIX_AR})
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/deterministic-deb.cmake)
 include(CPack)
