@@ -11,8 +11,11 @@ configure_file(dist/windows/skalix.rc.in ${CMAKE_CURRENT_BINARY_DIR}/skalix.rc @
 target_sources(skalix PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/skalix.rc)
 # A window program: no console opens beside it.
 set_target_properties(skalix PROPERTIES WIN32_EXECUTABLE TRUE)
-# Shipped as it is built: without its debug information.
-target_link_options(skalix PRIVATE -s)
+# Shipped as it is built: without its debug information, and with no
+# link time in its headers (the linker would stamp the COFF header and the
+# export table, and so change the checksum), so a rebuild gives the same
+# bytes. CPack takes it as it is, not stripped again (which stamps it anew).
+target_link_options(skalix PRIVATE -s -Wl,--no-insert-timestamp)
 
 # What the installer and the zip hold: the program, its licence, and the
 # font's licence.
@@ -27,7 +30,6 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_PACKAGE_FILE_NAME Skalix-${PROJECT_VERSION}-win64)
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
-set(CPACK_STRIP_FILES ON)
 
 # The installer is our own German one: CPack takes NSIS.template.in from
 # the module path before its own. What it needs beyond CPack's variables:
@@ -36,9 +38,7 @@ string(REPLACE "," "." CPACK_SKALIX_VERSION_QUAD "${SKALIX_VERSION_COMMAS}")
 set(CPACK_SKALIX_ICON ${SKALIX_WINDOWS_ICON})
 set(CPACK_SKALIX_COMMENTS "Rechnen Sie aus, welche Note ein Schüler nach einem bestimmten Notenschlüssel für seine Punkte bekommen müsste, wenn es eine bestimmte Punktzahl maximal zu erreichen gab!")
 set(CPACK_NSIS_URL_INFO_ABOUT "https://www.skalix.example/")
-# Skalix-<version>-win64-setup.exe for the installer,
-# Skalix-<version>-win64-portable.zip for the portable copy.
-configure_file(cmake/windows-package-names.cmake.in
-               ${CMAKE_CURRENT_BINARY_DIR}/windows-package-names.cmake @ONLY)
-set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/windows-package-names.cmake)
+# Skalix-<version>-win64-setup.exe for the installer and
+# Skalix-<version>-win64-portable.zip for the portable copy: named in
+# cmake/cpack-project.cmake.in.
 include(CPack)
