@@ -101,16 +101,19 @@ add_custom_command(TARGET skalix POST_BUILD
 install(DIRECTORY ${SKALIX_SITE_DIR}/ DESTINATION .)
 
 # The floor for measuring the start: a Qt window with one label and one
-# line edit, built the same way, on a page of its own (floor-site/).
-qt_add_executable(web_floor bench/probe_window.cpp)
-target_compile_definitions(web_floor PRIVATE PROBE_LABEL_AND_FIELD)
-target_link_libraries(web_floor PRIVATE Qt6::Widgets Qt6::Test)
-skalix_web_program(web_floor)
-add_custom_command(TARGET web_floor POST_BUILD
-    COMMAND ${CMAKE_COMMAND} -DPROGRAM=web_floor -DBUILD_DIR=${CMAKE_CURRENT_BINARY_DIR}
-            -DSOURCE_DIR=${PROJECT_SOURCE_DIR} -DSITE_DIR=${CMAKE_CURRENT_BINARY_DIR}/floor-site
-            -DDESCRIPTION=Floor -P ${PROJECT_SOURCE_DIR}/cmake/web-site.cmake
-    VERBATIM)
+# line edit, built the same way, on a page of its own (floor-site/). Part
+# of the tests (scripts/web/test.sh measures against it), not of a release.
+if(BUILD_TESTING)
+    qt_add_executable(web_floor bench/probe_window.cpp)
+    target_compile_definitions(web_floor PRIVATE PROBE_LABEL_AND_FIELD)
+    target_link_libraries(web_floor PRIVATE Qt6::Widgets Qt6::Test)
+    skalix_web_program(web_floor)
+    add_custom_command(TARGET web_floor POST_BUILD
+        COMMAND ${CMAKE_COMMAND} -DPROGRAM=web_floor -DBUILD_DIR=${CMAKE_CURRENT_BINARY_DIR}
+                -DSOURCE_DIR=${PROJECT_SOURCE_DIR} -DSITE_DIR=${CMAKE_CURRENT_BINARY_DIR}/floor-site
+                -DDESCRIPTION=Floor -P ${PROJECT_SOURCE_DIR}/cmake/web-site.cmake
+        VERBATIM)
+endif()
 
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME Skalix)

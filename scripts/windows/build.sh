@@ -6,6 +6,9 @@
 # build-windows/Skalix-<version>-win64-portable.zip, and the Qt Test suites
 # that scripts/windows/test.sh runs under Wine. Installs what is missing;
 # the static Qt comes from scripts/windows/static-qt.sh (cached, or made).
+# Options are handed to CMake: -DBUILD_TESTING=OFF builds the release files
+# alone.
+# Usage: scripts/windows/build.sh [cmake-option ...]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
@@ -15,7 +18,7 @@ scripts/setup.sh g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64
 SKALIX_WINDOWS_QT=$(scripts/windows/static-qt.sh)
 export SKALIX_WINDOWS_QT
 
-cmake --preset windows >/dev/null
+cmake --preset windows "$@" >/dev/null
 cmake --build --preset windows --parallel "$(nproc)"
 rm -f build-windows/Skalix-*-win64-*
 cpack --preset windows >/dev/null

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Proves that anyone who builds this commit gets the very bytes that are
+# published: the Debian package, skalix.exe, the Windows installer and
+# portable zip, the web site and its zip. Builds all of them twice, one
+# after the other, from two clean clones of the commit in different
+# folders, with a different umask, time zone and locale, and compares
+# their checksums (and the modes of the web site's files). Where they
+# differ, diffoscope shows how, and the check fails.
+# Usage: scripts/check-reproducible.sh   (checks the last commit, not what
+# the working tree changes)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+repository=$PWD
+commit=$(git rev-parse HEAD)
+
+# Both builds take the static Qts and emscripten from the same caches
+# (prepared here, once), as two builders with the same tools would.
+scripts/setup.sh git
+work=$(mktemp -d "${TMPDIR:-/tmp}/skalix-reproducible.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+
+# The published files of a build in folder $1, one line each: checksum,
+# name (site files: mode, checksum, name).
+published() {
+    (
+        cd "$1"
+        sha256sum build-release/skalix_*.deb build-windows/skalix.exe \
+            build-windows/Skalix-*-win64-setup.exe build-windows/Skalix-*-win64-portable.zip \
+            build-wasm/Skalix-*-web.zip
+        find build-web -type f -printf '%m ' -exec sha256sum {} \; | sort -k 3
+    )
+}
+
+# Builds in a fresh clone at $1, under umask $2, time zone $3, locale $4.
+build() {
+    local folder=$1
+    mkdir -p "$(dirname "$folder")"
+    git clone --quiet --no-local "$repository" "$folder"
+    git -C "$folder" checkout --quiet "$commit"
+    local started=$SECONDS
+    (
+        cd "$folder"
+        umask "$2"
+        export TZ=$3 LC_ALL=$4 LANG=$4
+        unset SOURCE_DATE_EPOCH
+        cmake --workflow --preset release >/dev/null
+        scripts/windows/build.sh -DBUILD_TESTING=OFF >/dev/null
+        scripts/web/build.sh -DBUILD_TESTING=OFF >/dev/null
+    )
+    echo "Built in $folder (umask $2, TZ=$3, LC_ALL=$4) in $((SECONDS - started)) s"
+}
+
+first=$work/first/skalix
+second=$work/second/some/deeper/folder/other-name
+build "$first" 022 UTC C.UTF-8
+sleep 2 # the second build starts seconds, not the same second, later
+build "$second" 002 Pacific/Kiritimati POSIX
+
+published "$first" >"$work/first.sums"
+published "$second" >"$work/second.sums"
+if cmp -s "$work/first.sums" "$work/second.sums"; then
+    echo "Reproducible: $(wc -l <"$work/first.sums") published files are the same, byte for byte."
+    exit 0
+fi
+
+echo "NOT reproducible: these published files differ between the two builds:"
+diff "$work/first.sums" "$work/second.sums" || true
+scripts/setup.sh diffoscope-minimal
+while read -r _ name; do
+    [ -f "$first/$name" ] || continue
+    cmp -s "$first/$name" "$second/$name" && continue
+    echo "== $name"
+    diffoscope --text - --max-text-report-size 200000 "$first/$name" "$second/$name" || true
+done < <(sed -E 's/^[0-7]+ //' "$work/first.sums")
+exit 1
