@@ -16,5 +16,38 @@ done
 echo "Installing missing Debian packages: ${missing[*]}"
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-"${sudo[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+
+# Another package manager may hold apt's or dpkg's lock: on a fresh desktop
+# the automatic updates do, for minutes after boot. Then this waits for it,
+# saying so, and gives up only after SKALIX_APT_LOCK_WAIT seconds (ten
+# minutes). apt waits for dpkg's lock itself, a while at a time
+# (DPkg::Lock::Timeout); the lock of its package lists it does not wait
+# for, so each step is tried again while a lock is held.
+lock_wait=${SKALIX_APT_LOCK_WAIT:-600}
+minutes=$(((lock_wait + 59) / 60))
+errors=$(mktemp)
+trap 'rm -f "$errors"' EXIT
+locked() { grep -qE "Could not get lock|Unable to lock|Unable to acquire" "$errors"; }
+apt_get() {
+    local started=$SECONDS said=""
+    until "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -qq -o DPkg::Lock::Timeout=10 \
+        "$@" >/dev/null 2>"$errors"; do
+        if locked && ((SECONDS - started < lock_wait)); then
+            [ -n "$said" ] || echo "Another package manager is busy (automatic updates?):" \
+                "waiting up to $minutes minutes for it to finish ..."
+            said=yes
+            sleep 5
+            continue
+        fi
+        cat "$errors" >&2
+        if locked; then
+            echo "The package manager was still busy after $minutes minutes. Let it" \
+                "finish (or set SKALIX_APT_LOCK_WAIT to wait longer), then try again." >&2
+        else
+            echo "Could not install ${missing[*]}: apt-get $1 failed (see above)." >&2
+        fi
+        exit 1
+    done
+}
+apt_get update
+apt_get install -y --no-install-recommends "${missing[@]}"
