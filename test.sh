@@ -12,10 +12,12 @@ cd "$(dirname "$0")"
 # shows, the qt6ct platform theme that applies dark and high-contrast
 # palettes as a desktop would, a headless Wayland desktop with an
 # accessibility bus for the session test, and the Orca screen reader with a
-# window manager for the test of what a blind user hears.
+# window manager for the test of what a blind user hears. Mesa's EGL as on
+# every desktop with graphics: Qt's Wayland platform loads it, and the
+# tests under the sanitizers then see what it does in the program.
 scripts/setup.sh clang-format desktop-file-utils appstream dpkg-dev lintian clang \
-    libclang-rt-14-dev libbenchmark-dev xvfb xauth weston dbus at-spi2-core python3-pyatspi \
-    gir1.2-atspi-2.0 qt6ct orca openbox xdotool
+    libclang-rt-14-dev libbenchmark-dev xvfb xauth x11-utils weston dbus at-spi2-core \
+    python3-pyatspi gir1.2-atspi-2.0 qt6ct orca openbox xdotool libegl1 libegl-mesa0
 
 echo "== Format"
 scripts/check-format.sh
