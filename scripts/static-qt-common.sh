@@ -66,3 +66,16 @@ fetch_qt_source() {
     done
     echo "$source_dir"
 }
+
+# build_and_install WORK PREFIX: builds and installs the Qt configured in
+# the current folder into PREFIX, marks it complete, removes WORK and
+# prints PREFIX.
+build_and_install() {
+    local work=$1 prefix=$2
+    ninja -j"$(nproc)" >&2
+    ninja install >&2
+    touch "$prefix/.complete"
+    cd "$(dirname "$work")"
+    rm -rf "$work"
+    echo "$prefix"
+}

@@ -35,9 +35,4 @@ cd "$work/build"
     -qt-freetype -qt-harfbuzz -qt-doubleconversion -no-feature-sql -no-feature-network \
     -no-feature-xml -no-feature-concurrent -no-feature-printsupport -no-zstd \
     -- -G Ninja -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >&2
-ninja -j"$(nproc)" >&2
-ninja install >&2
-touch "$prefix/.complete"
-cd "$cache"
-rm -rf "$work"
-echo "$prefix"
+build_and_install "$work" "$prefix"

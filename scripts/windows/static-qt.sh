@@ -36,9 +36,4 @@ cd "$work/build"
     -no-feature-tabletevent -no-feature-direct2d -no-zstd \
     -- -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >&2
-ninja -j"$(nproc)" >&2
-ninja install >&2
-touch "$prefix/.complete"
-cd "$cache"
-rm -rf "$work"
-echo "$prefix"
+build_and_install "$work" "$prefix"
