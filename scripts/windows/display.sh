@@ -9,12 +9,18 @@
 
 fail() { echo "FAIL: $*"; exit 1; }
 
-display=:$((200 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display and names it once it takes connections, which
+# on a busy machine can take seconds.
+display_file=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null; [ -n "${app:-}" ] && kill $app 2>/dev/null' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+trap 'kill $xvfb 2>/dev/null; rm -f "$display_file"; [ -n "${app:-}" ] && kill $app 2>/dev/null' EXIT
+for _ in $(seq 300); do
+    [ -s "$display_file" ] && break
+    sleep 0.1
+done
+[ -s "$display_file" ] || fail "Xvfb did not start within 30 s"
+export DISPLAY=:$(cat "$display_file")
 "$(dirname "${BASH_SOURCE[0]}")/wine.sh" --stop
 
 # Small dialog text reads well enough at three times its size.
