@@ -5,7 +5,7 @@
 // Use: node scripts/web/serve.mjs FOLDER [PORT]   (or import serve())
 import { createReadStream, statSync } from 'node:fs';
 import { createServer } from 'node:http';
-import { extname, join, normalize, resolve } from 'node:path';
+import { extname, join, normalize, resolve, sep } from 'node:path';
 import { fileURLToPath } from 'node:url';
 
 const types = {
@@ -28,7 +28,9 @@ export function serve(folder, port = 0) {
     const server = createServer((request, response) => {
         const path = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
         let file = normalize(join(root, path));
-        if (!file.startsWith(root)) {
+        // Nothing outside the folder, not even a sibling whose name begins
+        // with the folder's (build-web-old beside build-web).
+        if (file !== root && !file.startsWith(root + sep)) {
             response.writeHead(403).end();
             return;
         }
