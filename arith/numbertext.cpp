@@ -1,121 +1,132 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "numbertext.h"
 
-#include <QByteArrayView>
-#include <QLocale>
+// Reading and writing doubles exactly is left to two well-kept libraries
+// that behave the same wherever they are compiled (the browser's C++
+// library has no floating-point std::from_chars or std::to_chars):
+// fast_float reads a decimal text as the correctly rounded double, and
+// fmt writes the shortest decimal digits that read back as the same
+// double. Both are used as header-only libraries (cmake/thirdparty.cmake).
+#include <fast_float/fast_float.h>
+#include <fmt/compile.h>
+#include <fmt/format.h>
 
-#include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <string>
 
 namespace numbertext {
 
 namespace {
 
-// White space of every kind: the space and the tab, the line breaks a
-// pasted spreadsheet cell ends with (line feed, carriage return), vertical
-// tab and form feed, the next-line, line and paragraph separators, and
-// every Unicode space separator (the no-break space, the narrow no-break
-// space, the ideographic space and the rest of their kind).
-bool isBlank(QChar c) { return c.isSpace(); }
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
-
-// The text without the blanks around it.
-QStringView trimmed(const QString &text)
+// The one code point that the whole text encodes in UTF-8, or nothing.
+// Only the short sequences blanks are made of are of interest here.
+std::optional<char32_t> singleCodePoint(std::string_view bytes)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlank(text[begin]))
-        ++begin;
-    while (end > begin && isBlank(text[end - 1]))
-        --end;
-    return QStringView(text).sliced(begin, end - begin);
+    const auto byte = [&bytes](std::size_t i) { return static_cast<std::uint8_t>(bytes[i]); };
+    const auto continues = [&byte](std::size_t i) { return (byte(i) & 0xC0) == 0x80; };
+    switch (bytes.size()) {
+    case 1:
+        if (byte(0) < 0x80)
+            return byte(0);
+        break;
+    case 2:
+        if ((byte(0) & 0xE0) == 0xC0 && continues(1)) {
+            const char32_t c = char32_t((byte(0) & 0x1F) << 6 | (byte(1) & 0x3F));
+            if (c >= 0x80)
+                return c;
+        }
+        break;
+    case 3:
+        if ((byte(0) & 0xF0) == 0xE0 && continues(1) && continues(2)) {
+            const char32_t c =
+                char32_t((byte(0) & 0x0F) << 12 | (byte(1) & 0x3F) << 6 | (byte(2) & 0x3F));
+            if (c >= 0x800)
+                return c;
+        }
+        break;
+    default:
+        break;
+    }
+    return std::nullopt;
 }
 
-// Powers of ten that a double holds exactly.
-constexpr std::array<double, 23> kExactPowersOfTen{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+// How many bytes of blank the text begins (atFront) or ends with: one
+// blank, or none.
+std::size_t blankLength(std::string_view text, bool atFront)
+{
+    for (std::size_t length = 1; length <= 3 && length <= text.size(); ++length) {
+        const std::string_view candidate =
+            atFront ? text.substr(0, length) : text.substr(text.size() - length);
+        const std::optional<char32_t> c = singleCodePoint(candidate);
+        if (c && isBlank(*c))
+            return length;
+    }
+    return 0;
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    while (const std::size_t length = blankLength(text, true))
+        text.remove_prefix(length);
+    while (const std::size_t length = blankLength(text, false))
+        text.remove_suffix(length);
+    return text;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The value of plain decimal digits with at most one separator (comma or
 // point) and no sign, or nothing.
-//
-// Every platform reads alike: the browser's C++ library has no
-// floating-point std::from_chars, so the general case goes through Qt's
-// conversion (Google's double-conversion inside), which is the same on
-// Linux, Windows and the web. The short numbers of the fields, read on
-// every keystroke, take a shorter way that gives the very same double: up
-// to 15 digits are a whole number a double holds exactly, as it does the
-// powers of ten up to 10^22, and one correctly rounded division of the two
-// is the correctly rounded value of the text.
-std::optional<double> unsignedValue(QStringView digits)
+std::optional<double> unsignedValue(std::string_view digits)
 {
-    // The digits in plain ASCII with a '.' separator. Key fields hold short
-    // texts: those stay on the stack; only pasted giants need the heap.
-    std::array<char, 64> shortBuffer;
-    std::string longBuffer;
-    const std::size_t length = static_cast<std::size_t>(digits.size()) + 1;
-    char *ascii = shortBuffer.data();
-    if (length > shortBuffer.size()) {
-        longBuffer.resize(length);
-        ascii = longBuffer.data();
-    }
-    std::size_t used = 0;
-    ascii[used++] = '0'; // makes ",5" read as "0,5"
-    bool separatorSeen = false;
+    char separator = 0;
     bool digitSeen = false;
-    bool nonZeroBeforeSeparator = false;
-    int significant = 0; // digits from the first non-zero one on
-    int decimals = 0;
-    std::int64_t whole = 0; // all digits as one whole number, while short
-    for (const QChar c : digits) {
-        if (isDigit(c)) {
+    for (const char c : digits) {
+        if (isDigit(c))
             digitSeen = true;
-            const int digit = c.digitValue();
-            if (!separatorSeen && digit != 0)
-                nonZeroBeforeSeparator = true;
-            if (significant > 0 || digit != 0)
-                ++significant;
-            if (separatorSeen)
-                ++decimals;
-            if (significant <= 15)
-                whole = whole * 10 + digit;
-            ascii[used++] = static_cast<char>(c.unicode());
-        } else if ((c == u',' || c == u'.') && !separatorSeen) {
-            separatorSeen = true;
-            ascii[used++] = '.';
-        } else {
+        else if ((c == ',' || c == '.') && separator == 0)
+            separator = c;
+        else
             return std::nullopt;
-        }
     }
     if (!digitSeen)
         return std::nullopt;
-    if (significant <= 15 && decimals < int(kExactPowersOfTen.size()))
-        return double(whole) / kExactPowersOfTen[std::size_t(decimals)];
-
-    bool ok = false;
-    const double value = QByteArrayView(ascii, qsizetype(used)).toDouble(&ok);
-    if (ok)
-        return value;
-    // Qt refuses what a double cannot hold, overflow and underflow alike:
-    // with a non-zero digit before the separator the number is at least 1
-    // and too large, and does not read; otherwise it is too small to tell
-    // from zero, and reads as zero.
-    if (nonZeroBeforeSeparator)
+    double value = 0;
+    const fast_float::parse_options options(fast_float::chars_format::fixed,
+                                            separator ? separator : '.');
+    const auto [end, error] = fast_float::from_chars_advanced(
+        digits.data(), digits.data() + digits.size(), value, options);
+    if (error != std::errc() || end != digits.data() + digits.size())
         return std::nullopt;
-    return 0.0;
+    // Too large for a double: no number. Too small to tell from zero reads
+    // as zero, as fast_float gives it.
+    if (!std::isfinite(value))
+        return std::nullopt;
+    return value;
 }
 
 } // namespace
 
-std::optional<double> read(const QString &text)
+bool isBlank(char32_t c)
 {
-    QStringView number = trimmed(text);
+    // The space, tab, line feed, vertical tab, form feed and carriage
+    // return; next line; every Unicode space separator (the no-break space,
+    // the Ogham space mark, the en quad to the hair space, the narrow
+    // no-break space, the medium mathematical space and the ideographic
+    // space); the line and paragraph separators.
+    return c == U' ' || (c >= U'\t' && c <= U'\r') || c == 0x85 || c == 0xA0 || c == 0x1680
+           || (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F
+           || c == 0x205F || c == 0x3000;
+}
+
+std::optional<double> read(std::string_view text)
+{
+    std::string_view number = trimmed(text);
     bool negative = false;
-    if (!number.isEmpty() && (number.front() == u'+' || number.front() == u'-')) {
-        negative = number.front() == u'-';
-        number = number.sliced(1);
+    if (!number.empty() && (number.front() == '+' || number.front() == '-')) {
+        negative = number.front() == '-';
+        number.remove_prefix(1);
     }
     const std::optional<double> value = unsignedValue(number);
     if (!value)
@@ -123,14 +134,46 @@ std::optional<double> read(const QString &text)
     return negative ? -*value : *value;
 }
 
-QString write(double value)
+std::string write(double value)
 {
     if (value == 0.0)
-        return QStringLiteral("0"); // also for -0
+        return "0"; // also for -0
     if (!std::isfinite(value))
-        return QString();
-    QString text = QString::number(value, 'f', QLocale::FloatingPointShortest);
-    text.replace(u'.', u',');
+        return {};
+    // fmt gives the shortest digits, in plain or in exponent form
+    // ("91.99", "1.2345678901234568e+17", "1e-07"); the digits are then
+    // set out in plain form, with as many zeros as their place needs.
+    char shortest[40];
+    const char *end = fmt::format_to(shortest, FMT_COMPILE("{}"), value);
+    std::string_view form(shortest, std::size_t(end - shortest));
+
+    std::string text;
+    if (form.front() == '-') {
+        text += '-';
+        form.remove_prefix(1);
+    }
+    int exponent = 0;
+    if (const std::size_t e = form.find('e'); e != std::string_view::npos) {
+        const std::string_view power = form.substr(e + 1);
+        std::from_chars(power.data() + (power.front() == '+'), power.data() + power.size(),
+                        exponent);
+        form = form.substr(0, e);
+    }
+    std::string digits;
+    int point = int(form.size()); // digits before the decimal point
+    for (const char c : form) {
+        if (c == '.')
+            point = int(digits.size());
+        else
+            digits += c;
+    }
+    point += exponent;
+    if (point <= 0)
+        text += "0," + std::string(std::size_t(-point), '0') + digits;
+    else if (point >= int(digits.size()))
+        text += digits + std::string(std::size_t(point) - digits.size(), '0');
+    else
+        text += digits.substr(0, std::size_t(point)) + ',' + digits.substr(std::size_t(point));
     return text;
 }
 

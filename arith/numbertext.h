@@ -4,7 +4,8 @@
 //
 // Every number in Skalix lives as the text of a field and is read only when
 // a computation needs it. These are the one place that reads and writes such
-// texts, so every field follows the same rules.
+// texts, so every field follows the same rules, on the desktop and in the
+// browser alike. Texts are UTF-8, as every face hands them over.
 //
 // What reads as a number (all other texts do not):
 //   - optional blanks around the number: white space of every kind, so
@@ -26,25 +27,29 @@
 //     (so no field ever holds an infinite value); one too small to tell from
 //     zero reads as zero.
 
-#include <QString>
-
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace numbertext {
 
 // The value of a number text, or nothing when the text is not numeric.
-std::optional<double> read(const QString &text);
+std::optional<double> read(std::string_view text);
 
 // Whether the whole text reads as a number; the empty text does not.
-inline bool isNumeric(const QString &text) { return read(text).has_value(); }
+inline bool isNumeric(std::string_view text) { return read(text).has_value(); }
 
 // The shortest text that reads back as exactly this value, with a decimal
 // comma and no thousands separator or exponent: 100 -> "100",
-// 91.99 -> "91,99", -0.5 -> "-0,5". Negative zero is written "0".
-QString write(double value);
+// 91.99 -> "91,99", -0.5 -> "-0,5", 1e-7 -> "0,0000001". Negative zero is
+// written "0"; a value that is not finite has no text.
+std::string write(double value);
 
 // The value rounded to one decimal place, halves to the even neighbour:
 // the double nearest to the rounded decimal value.
 double roundToOneDecimal(double value);
+
+// Whether a character (a Unicode code point) is a blank around a number.
+bool isBlank(char32_t c);
 
 } // namespace numbertext

@@ -42,7 +42,7 @@ std::optional<double> percentageOf(const KeyValue &value)
 {
     if (const double *number = std::get_if<double>(&value))
         return *number;
-    if (const QString *text = std::get_if<QString>(&value))
+    if (const std::string *text = std::get_if<std::string>(&value))
         return numbertext::read(*text);
     return std::nullopt;
 }
@@ -78,11 +78,11 @@ KeyValue prozentnote(const KeyValue &percentage, MessageSink &messages)
 {
     const std::optional<double> p = percentageOf(percentage);
     if (!p || !(*p <= kStandardTopBound))
-        return QString();
+        return std::string();
     double grade = lastMatchingRow(*p, 1.0, kStandardKey);
     if (*p < 0) {
         grade = 6;
-        messages.showMessage(QString::fromUtf16(kNegativePercentageMessage));
+        messages.showMessage(std::string(kNegativePercentageMessage));
     }
     return grade;
 }
@@ -91,11 +91,11 @@ KeyValue prozentpunkte(const KeyValue &percentage, MessageSink &messages)
 {
     const std::optional<double> p = percentageOf(percentage);
     if (!p)
-        return QString();
+        return std::string();
     double points = lastMatchingRow(*p, 15.0, kMssKey);
     if (*p < 0) {
         points = 0;
-        messages.showMessage(QString::fromUtf16(kNegativePercentageMessage));
+        messages.showMessage(std::string(kNegativePercentageMessage));
     }
     return points;
 }

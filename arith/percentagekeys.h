@@ -7,17 +7,18 @@
 
 #include "messagesink.h"
 
-#include <QString>
-
 #include <optional>
+#include <string>
+#include <string_view>
 #include <variant>
 
 namespace Skalix {
 
 // The argument and result of the keys: a number, a text, or unset.
-using KeyValue = std::variant<std::monostate, double, QString>;
+using KeyValue = std::variant<std::monostate, double, std::string>;
 
-inline constexpr auto kNegativePercentageMessage = u"Es wurden weniger als 0 Punkte erreicht!";
+inline constexpr std::string_view kNegativePercentageMessage =
+    "Es wurden weniger als 0 Punkte erreicht!";
 
 // Decimal grade 1 ... 6 for a percentage under the standard percentage key,
 // or the empty text. A negative percentage gives 6 after a message.

@@ -41,7 +41,7 @@ void coreEvaluation(benchmark::State &state, bool mssMode)
 {
     MemoryForm form;
     mssMode ? presets::mssPointsKey(form) : presets::standardKey(form);
-    const QString values[] = {QStringLiteral("60"), QStringLiteral("97")};
+    const std::string values[] = {"60", "97"};
     int i = 0;
     for (auto _ : state) {
         form.achieved = values[i ^= 1];

@@ -37,7 +37,7 @@ std::optional<double> scaledScore(const KeyForm &form, KeyArray array, double ma
 
 // The worst grade whose limit is at least the score; the last match wins,
 // so of equal limits the worst grade is shown.
-QString gradeFor(const KeyForm &form, double score)
+std::string gradeFor(const KeyForm &form, double score)
 {
     int match = -1;
     for (int i = 0; i < kGradeFieldCount; ++i) {
@@ -45,14 +45,14 @@ QString gradeFor(const KeyForm &form, double score)
         if (limit && score <= *limit)
             match = i;
     }
-    return match < 0 ? QString() : keytable::gradeText(match);
+    return match < 0 ? std::string() : keytable::gradeText(match);
 }
 
 // Walking up from the 0-points field: the first field with a limit is
 // accepted, every later one while the limit accepted before it is below the
 // score. With limits rising towards 15 points this is the fewest points whose
 // limit is at least the score.
-QString mssPointsFor(const KeyForm &form, double score)
+std::string mssPointsFor(const KeyForm &form, double score)
 {
     int accepted = -1;
     std::optional<double> lastAccepted;
@@ -63,7 +63,7 @@ QString mssPointsFor(const KeyForm &form, double score)
             lastAccepted = limit;
         }
     }
-    return accepted < 0 ? QString() : QString::number(keytable::mssPoints(accepted));
+    return accepted < 0 ? std::string() : std::to_string(keytable::mssPoints(accepted));
 }
 
 } // namespace
@@ -81,7 +81,7 @@ bool liveEvaluation(KeyForm &form)
     const bool gradeMode = !form.isKeyFieldVisible(KeyArray::Mss, 0);
     const bool mssMode = !gradeMode && !form.isKeyFieldVisible(KeyArray::Grades, 0);
 
-    QString result;
+    std::string result;
     if (gradeMode || mssMode) {
         const KeyArray array = gradeMode ? KeyArray::Grades : KeyArray::Mss;
         const std::optional<double> score = scaledScore(form, array, *maximum, *achieved);
@@ -89,7 +89,7 @@ bool liveEvaluation(KeyForm &form)
             return false;
         result = gradeMode ? gradeFor(form, *score) : mssPointsFor(form, *score);
     } else {
-        form.showMessage(QString::fromUtf16(kInconsistentTableMessage));
+        form.showMessage(std::string(kInconsistentTableMessage));
     }
     form.setResultText(result);
     return true;

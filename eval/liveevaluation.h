@@ -18,11 +18,12 @@
 
 #include "key/keyform.h"
 
-#include <QString>
+#include <string_view>
 
 namespace eval {
 
-inline constexpr auto kInconsistentTableMessage = u"Fehler! Starten Sie das Programm neu!";
+inline constexpr std::string_view kInconsistentTableMessage =
+    "Fehler! Starten Sie das Programm neu!";
 
 // Whether the run reached its end and wrote Text3; false when it ended
 // silently on incomplete inputs.

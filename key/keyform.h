@@ -9,12 +9,14 @@
 // through this interface alone, so it runs the same on the real window and
 // on a plain in-memory form in the tests.
 //
+// Texts are UTF-8; each face converts at this boundary.
+//
 // Visibility here is the field's own flag (shown or hidden by the program),
 // not whether the window happens to be on the screen yet.
 
 #include "arith/messagesink.h"
 
-#include <QString>
+#include <string>
 
 enum class KeyArray {
     Grades, // Text4: grade field i stands for the grade 1 + i/10
@@ -24,13 +26,13 @@ enum class KeyArray {
 class KeyForm : public MessageSink
 {
 public:
-    virtual QString maximumText() const = 0;             // Text1
-    virtual QString achievedText() const = 0;            // Text2
-    virtual QString resultText() const = 0;              // Text3
-    virtual void setResultText(const QString &text) = 0; // writing it raises nothing
+    virtual std::string maximumText() const = 0;             // Text1
+    virtual std::string achievedText() const = 0;            // Text2
+    virtual std::string resultText() const = 0;              // Text3
+    virtual void setResultText(const std::string &text) = 0; // writing it raises nothing
 
-    virtual QString keyText(KeyArray array, int index) const = 0;
-    virtual void setKeyText(KeyArray array, int index, const QString &text) = 0;
+    virtual std::string keyText(KeyArray array, int index) const = 0;
+    virtual void setKeyText(KeyArray array, int index, const std::string &text) = 0;
     virtual bool isKeyFieldVisible(KeyArray array, int index) const = 0;
     virtual void setKeyFieldVisible(KeyArray array, int index, bool visible) = 0;
     virtual void setKeyLabelVisible(int index, bool visible) = 0; // Label8(index)

@@ -3,14 +3,14 @@
 
 namespace keytable {
 
-QString gradeText(int index)
+std::string gradeText(int index)
 {
-    return QString::number(1 + index / 10) + u',' + QString::number(index % 10);
+    return std::to_string(1 + index / 10) + ',' + std::to_string(index % 10);
 }
 
-QString pointsText(int points)
+std::string pointsText(int points)
 {
-    return QString::number(points) + QLatin1String(points == 1 ? " Punkt" : " Punkte");
+    return std::to_string(points) + (points == 1 ? " Punkt" : " Punkte");
 }
 
 // The labels first, then the fields, grade half before MSS half: the order

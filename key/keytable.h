@@ -5,7 +5,7 @@
 
 #include "keyform.h"
 
-#include <QString>
+#include <string>
 
 namespace keytable {
 
@@ -15,13 +15,13 @@ inline constexpr int kLabelCount = 58;      // Label8(0) ... Label8(57)
 inline constexpr int kGradeLabelCount = 32; // Label8(0..31) belong to grade mode
 
 // Grade text of grade field i: "1,0" for 0, "1,9" for 9, "6,0" for 50.
-QString gradeText(int index);
+std::string gradeText(int index);
 
 // MSS points of MSS field k: 15 - k.
 constexpr int mssPoints(int index) { return kMssFieldCount - 1 - index; }
 
 // A number of MSS points in words: "1 Punkt", "15 Punkte".
-QString pointsText(int points);
+std::string pointsText(int points);
 
 // Whether grade field i holds a whole grade (1,0, 2,0, ... 6,0).
 constexpr bool isWholeGrade(int index) { return index % 10 == 0; }

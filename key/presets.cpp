@@ -20,7 +20,10 @@ void evaluateWhenAchievedIsNumeric(KeyForm &form)
         form.evaluate();
 }
 
-QString limitText(std::optional<int> limit) { return limit ? QString::number(*limit) : QString(); }
+std::string limitText(std::optional<int> limit)
+{
+    return limit ? std::to_string(*limit) : std::string();
+}
 
 struct IhkLimit
 {
@@ -54,7 +57,7 @@ void linearKey(KeyForm &form)
 {
     keytable::switchToGradeMode(form);
     for (int i = 0; i < kGradeFieldCount; ++i) {
-        const QString gradeText = keytable::gradeText(i);
+        const std::string gradeText = keytable::gradeText(i);
         form.setKeyText(KeyArray::Grades, i, gradeText);
         const double grade = numbertext::read(form.keyText(KeyArray::Grades, i)).value_or(0);
         // (6 - g) * 100 / 5 misses the whole number by a hair for some grades;
@@ -89,7 +92,7 @@ void clearIntermediateGrades(KeyForm &form)
 {
     for (int i = 0; i < kGradeFieldCount; ++i) {
         if (!keytable::isWholeGrade(i))
-            form.setKeyText(KeyArray::Grades, i, QString());
+            form.setKeyText(KeyArray::Grades, i, std::string());
     }
     form.evaluate();
     keytable::focusVisibleKey(form);
@@ -98,10 +101,10 @@ void clearIntermediateGrades(KeyForm &form)
 void clearAll(KeyForm &form)
 {
     for (int i = 0; i < kGradeFieldCount; ++i)
-        form.setKeyText(KeyArray::Grades, i, QString());
+        form.setKeyText(KeyArray::Grades, i, std::string());
     for (int k = 0; k < kMssFieldCount; ++k)
-        form.setKeyText(KeyArray::Mss, k, QString());
-    form.setResultText(QString());
+        form.setKeyText(KeyArray::Mss, k, std::string());
+    form.setResultText(std::string());
     keytable::focusVisibleKey(form);
 }
 

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-wayland qt6-translations-l10n
-          fonts-liberation2 fonts-dejavu-core "$@")
+          libfast-float-dev libfmt-dev fonts-liberation2 fonts-dejavu-core "$@")
 
 missing=()
 for p in "${packages[@]}"; do

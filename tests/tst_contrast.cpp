@@ -123,9 +123,9 @@ void TestContrast::texts_data()
                           : row.kind == Kind::TextBox && row.framed ? 2
                                                                     : 0;
         // The MSS half of the key is hidden at start and shown in MSS mode.
-        QTest::newRow(qPrintable(row.name))
-            << row.name << !row.visible << (isLarge(row) ? contrast::kLargeText : contrast::kText)
-            << inset;
+        QTest::newRow(row.name.c_str())
+            << QString::fromStdString(row.name) << !row.visible
+            << (isLarge(row) ? contrast::kLargeText : contrast::kText) << inset;
     }
 }
 

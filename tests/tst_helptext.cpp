@@ -47,14 +47,14 @@ void TestHelpText::lines()
 {
     QFETCH(int, line);
     QFETCH(QString, text);
-    const QStringList lines = helpText().split(u'\r');
+    const QStringList lines = QString::fromStdString(helpText()).split(u'\r');
     QCOMPARE(lines.size(), 15);
     QCOMPARE(lines[line], text);
 }
 
 void TestHelpText::lineBreaksAreCarriageReturnsOnly()
 {
-    const QString text = helpText();
+    const QString text = QString::fromStdString(helpText());
     QCOMPARE(text.count(u'\r'), 14);
     QVERIFY(!text.contains(u'\n'));
     QVERIFY(!text.startsWith(u'\r'));
@@ -63,7 +63,7 @@ void TestHelpText::lineBreaksAreCarriageReturnsOnly()
 
 void TestHelpText::lifeLineKeepsItsSpaces()
 {
-    const QString line = helpText().split(u'\r').at(10);
+    const QString line = QString::fromStdString(helpText()).split(u'\r').at(10);
     QCOMPARE(line.size(), 102);
     QCOMPARE(line, QString(48, u' ') + QStringLiteral("'life'") + QString(48, u' '));
 }

@@ -22,7 +22,7 @@ void TestMessageBox::showsModalBox_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("lines");
-    QTest::newRow("help") << helpText() << 15;
+    QTest::newRow("help") << QString::fromStdString(helpText()) << 15;
     QTest::newRow("negative percentage") << "Es wurden weniger als 0 Punkte erreicht!" << 1;
     QTest::newRow("inconsistent table") << "Fehler! Starten Sie das Programm neu!" << 1;
     QTest::newRow("looks like markup") << "<b>5</b> & <i>6</i>" << 1;

@@ -5,7 +5,11 @@
 
 #include "arith/percentagekeys.h"
 
-#include <QtTest>
+#include "support/coretest.h"
+
+#include <string>
+
+using namespace std::string_literals;
 
 using Skalix::KeyValue;
 
@@ -14,16 +18,19 @@ Q_DECLARE_METATYPE(KeyValue)
 namespace {
 
 // "" for the empty text, "unset", or the number written out.
-QString describe(const KeyValue &value)
+std::string describe(const KeyValue &value)
 {
-    if (const double *number = std::get_if<double>(&value))
-        return QString::number(*number, 'g', 17);
-    if (const QString *text = std::get_if<QString>(&value))
-        return u'"' + *text + u'"';
-    return QStringLiteral("unset");
+    if (const double *number = std::get_if<double>(&value)) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.17g", *number);
+        return text;
+    }
+    if (const std::string *text = std::get_if<std::string>(&value))
+        return '"' + *text + '"';
+    return std::string("unset");
 }
 
-const QString kNegative = QStringLiteral("Es wurden weniger als 0 Punkte erreicht!");
+const std::string kNegative = std::string("Es wurden weniger als 0 Punkte erreicht!");
 
 } // namespace
 
@@ -51,7 +58,7 @@ void TestPercentageKeys::keys_data()
     QTest::addColumn<KeyValue>("result");
     QTest::addColumn<bool>("message");
 
-    const KeyValue none = QString();
+    const KeyValue none = std::string();
     const Key grade = Skalix::prozentnote;
     QTest::newRow("grade of 100") << grade << KeyValue(100.0) << KeyValue(1.0) << false;
     QTest::newRow("grade of 98") << grade << KeyValue(98.0) << KeyValue(1.0) << false;
@@ -69,11 +76,11 @@ void TestPercentageKeys::keys_data()
     QTest::newRow("grade of 7") << grade << KeyValue(7.0) << KeyValue(6.0) << false;
     QTest::newRow("grade of 0, no message") << grade << KeyValue(0.0) << KeyValue(6.0) << false;
     QTest::newRow("grade of -1, message") << grade << KeyValue(-1.0) << KeyValue(6.0) << true;
-    QTest::newRow("grade of the empty text") << grade << KeyValue(QString()) << none << false;
+    QTest::newRow("grade of the empty text") << grade << KeyValue(std::string()) << none << false;
     QTest::newRow("grade of unset") << grade << KeyValue() << none << false;
     QTest::newRow("grade of a number text")
-        << grade << KeyValue(QStringLiteral("97,9")) << KeyValue(1.2) << false;
-    QTest::newRow("grade of letters") << grade << KeyValue(QStringLiteral("abc")) << none << false;
+        << grade << KeyValue(std::string("97,9")) << KeyValue(1.2) << false;
+    QTest::newRow("grade of letters") << grade << KeyValue(std::string("abc")) << none << false;
 
     const Key points = Skalix::prozentpunkte;
     QTest::newRow("points of 150") << points << KeyValue(150.0) << KeyValue(15.0) << false;
@@ -88,7 +95,7 @@ void TestPercentageKeys::keys_data()
     QTest::newRow("points of 0") << points << KeyValue(0.0) << KeyValue(0.0) << false;
     QTest::newRow("points of -0.5, message")
         << points << KeyValue(-0.5) << KeyValue(0.0) << true;
-    QTest::newRow("points of the empty text") << points << KeyValue(QString()) << none << false;
+    QTest::newRow("points of the empty text") << points << KeyValue(std::string()) << none << false;
     QTest::newRow("points of unset") << points << KeyValue() << none << false;
     // clang-format on
 }
@@ -101,8 +108,9 @@ void TestPercentageKeys::keys()
     QFETCH(bool, message);
     MemoryForm form;
     const KeyValue actual = key(percentage, form);
-    QVERIFY2(actual == result, qPrintable(describe(actual)));
-    QCOMPARE(form.messages, message ? QStringList{kNegative} : QStringList{});
+    QVERIFY2(actual == result, describe(actual).c_str());
+    QCOMPARE(form.messages,
+             message ? std::vector<std::string>{kNegative} : std::vector<std::string>{});
 }
 
 void TestPercentageKeys::searches_data()
@@ -142,7 +150,7 @@ void TestPercentageKeys::searches()
     QFETCH(int, limit);
     MemoryForm form;
     QCOMPARE(search(value, form).value_or(-1), limit);
-    QVERIFY(form.messages.isEmpty());
+    QVERIFY(form.messages.empty());
 }
 
 void TestPercentageKeys::searchesShowNoMessage()
@@ -152,8 +160,10 @@ void TestPercentageKeys::searchesShowNoMessage()
         Skalix::notengrenze(i / 10.0, form);
         Skalix::punktegrenze(i / 4.0, form);
     }
-    QVERIFY(form.messages.isEmpty());
+    QVERIFY(form.messages.empty());
 }
 
-QTEST_GUILESS_MAIN(TestPercentageKeys)
+SKALIX_CORE_TEST_MAIN(TestPercentageKeys, keys, searches, searchesShowNoMessage)
+#if !defined(SKALIX_BROWSER_TEST)
 #include "tst_percentagekeys.moc"
+#endif

@@ -7,7 +7,11 @@
 #include "eval/calculate.h"
 #include "key/presets.h"
 
-#include <QtTest>
+#include "support/coretest.h"
+
+#include <string>
+
+using namespace std::string_literals;
 
 #include <algorithm>
 #include <functional>
@@ -27,52 +31,55 @@ const int kStandardKey[10][6] = {
 
 const int kMssKey[16] = {100, 95, 90, 86, 81, 77, 72, 68, 63, 59, 54, 50, 45, 38, 29, 22};
 
-QStringList standardKey()
+std::vector<std::string> standardKey()
 {
-    QStringList key;
+    std::vector<std::string> key;
     for (int i = 0; i < 51; ++i)
-        key << QString::number(kStandardKey[i % 10][i / 10]);
+        key.push_back(std::to_string(kStandardKey[i % 10][i / 10]));
     return key;
 }
 
-QStringList linearKey()
+std::vector<std::string> linearKey()
 {
-    QStringList key;
+    std::vector<std::string> key;
     for (int i = 0; i < 51; ++i)
-        key << QString::number(100 - 2 * i);
+        key.push_back(std::to_string(100 - 2 * i));
     return key;
 }
 
-QStringList ihkKey()
+std::vector<std::string> ihkKey()
 {
-    QStringList key(51);
+    std::vector<std::string> key(51);
     const char *limits[] = {"100", "91,99", "80,99", "66,99", "49,99", "29,99"};
     for (int w = 0; w < 6; ++w)
         key[10 * w] = limits[w];
     return key;
 }
 
-QStringList mssKey()
+std::vector<std::string> mssKey()
 {
-    QStringList key;
+    std::vector<std::string> key;
     for (int limit : kMssKey)
-        key << QString::number(limit);
+        key.push_back(std::to_string(limit));
     return key;
 }
 
-QStringList texts(const auto &fields) { return QStringList(fields.begin(), fields.end()); }
-
-QStringList typedMss()
+std::vector<std::string> texts(const auto &fields)
 {
-    QStringList key;
+    return std::vector<std::string>(fields.begin(), fields.end());
+}
+
+std::vector<std::string> typedMss()
+{
+    std::vector<std::string> key;
     for (int k = 0; k < 16; ++k)
-        key << QStringLiteral("t%1").arg(k);
+        key.push_back("t" + std::to_string(k));
     return key;
 }
 
 void typeMss(MemoryForm &form)
 {
-    const QStringList typed = typedMss();
+    const std::vector<std::string> typed = typedMss();
     for (int k = 0; k < 16; ++k)
         form.mss[std::size_t(k)] = typed[k];
 }
@@ -122,37 +129,37 @@ private slots:
 void TestPresets::gradePresets_data()
 {
     QTest::addColumn<Command>("command");
-    QTest::addColumn<QStringList>("key");
+    QTest::addColumn<std::vector<std::string>>("key");
     QTest::addColumn<bool>("keepsMss");
-    QTest::addColumn<QString>("result");
+    QTest::addColumn<std::string>("result");
 
-    QTest::newRow("standard") << Command(presets::standardKey) << standardKey() << true << "2,6";
-    QTest::newRow("linear") << Command(presets::linearKey) << linearKey() << true << "2,2";
-    QTest::newRow("IHK") << Command(presets::ihkKey) << ihkKey() << false << "";
+    QTest::newRow("standard") << Command(presets::standardKey) << standardKey() << true << "2,6"s;
+    QTest::newRow("linear") << Command(presets::linearKey) << linearKey() << true << "2,2"s;
+    QTest::newRow("IHK") << Command(presets::ihkKey) << ihkKey() << false << ""s;
 }
 
 void TestPresets::gradePresets()
 {
     QFETCH(Command, command);
-    QFETCH(QStringList, key);
+    QFETCH(std::vector<std::string>, key);
     QFETCH(bool, keepsMss);
-    QFETCH(QString, result);
+    QFETCH(std::string, result);
 
     // Run from MSS mode with typed MSS values and a typed grade key.
     MemoryForm form;
     presets::mssPointsKey(form);
     typeMss(form);
-    form.grades.fill(QStringLiteral("typed"));
+    form.grades.fill(std::string("typed"));
     form.focus.reset();
 
     command(form);
 
     QCOMPARE(texts(form.grades), key);
     QVERIFY(inGradeMode(form));
-    QCOMPARE(texts(form.mss), keepsMss ? typedMss() : QStringList(16));
+    QCOMPARE(texts(form.mss), keepsMss ? typedMss() : std::vector<std::string>(16));
     QCOMPARE(form.result, result);
     QCOMPARE(form.focus, std::make_optional(std::pair{KeyArray::Grades, 0}));
-    QVERIFY(form.messages.isEmpty());
+    QVERIFY(form.messages.empty());
 }
 
 void TestPresets::mssPreset_data()
@@ -167,7 +174,7 @@ void TestPresets::mssPreset()
     QFETCH(bool, fromMssMode);
     MemoryForm form;
     presets::standardKey(form);
-    form.grades[26] = QStringLiteral("typed");
+    form.grades[26] = std::string("typed");
     if (fromMssMode)
         form.setMode(KeyArray::Mss);
     typeMss(form);
@@ -176,15 +183,15 @@ void TestPresets::mssPreset()
 
     QCOMPARE(texts(form.mss), mssKey());
     QVERIFY(inMssMode(form));
-    QCOMPARE(form.grades[26], QStringLiteral("typed")); // grade key untouched, hidden
-    QCOMPARE(form.result, QStringLiteral("10"));        // 75 % earns 10 points
+    QCOMPARE(form.grades[26], std::string("typed")); // grade key untouched, hidden
+    QCOMPARE(form.result, std::string("10"));        // 75 % earns 10 points
     QCOMPARE(form.focus, std::make_optional(std::pair{KeyArray::Mss, 0}));
 }
 
 void TestPresets::evaluateOnlyWithNumericReached_data()
 {
     QTest::addColumn<Command>("command");
-    QTest::addColumn<QString>("achieved");
+    QTest::addColumn<std::string>("achieved");
     QTest::addColumn<int>("evaluations");
 
     const struct
@@ -204,10 +211,10 @@ void TestPresets::evaluateOnlyWithNumericReached_data()
     };
     for (const auto &entry : commands) {
         for (const char *achieved : {"75", "", "abc"}) {
-            const bool numeric = QByteArray(achieved) == "75";
+            const bool numeric = std::string_view(achieved) == "75";
             const int evaluations = entry.evaluates && (numeric || !entry.conditional) ? 1 : 0;
             QTest::addRow("%s, reached '%s'", entry.name, achieved)
-                << entry.command << QString(achieved) << evaluations;
+                << entry.command << std::string(achieved) << evaluations;
         }
     }
 }
@@ -215,7 +222,7 @@ void TestPresets::evaluateOnlyWithNumericReached_data()
 void TestPresets::evaluateOnlyWithNumericReached()
 {
     QFETCH(Command, command);
-    QFETCH(QString, achieved);
+    QFETCH(std::string, achieved);
     QFETCH(int, evaluations);
     MemoryForm form;
     presets::standardKey(form);
@@ -228,9 +235,9 @@ void TestPresets::evaluateOnlyWithNumericReached()
 void TestPresets::resultsUnderEachKey_data()
 {
     QTest::addColumn<Command>("preset");
-    QTest::addColumn<QString>("maximum");
-    QTest::addColumn<QString>("achieved");
-    QTest::addColumn<QString>("result");
+    QTest::addColumn<std::string>("maximum");
+    QTest::addColumn<std::string>("achieved");
+    QTest::addColumn<std::string>("result");
 
     const struct
     {
@@ -276,16 +283,17 @@ void TestPresets::resultsUnderEachKey_data()
     };
     for (const auto &row : rows) {
         QTest::addRow("%s key, %s of %s", row.key, row.achieved, row.maximum)
-            << row.preset << row.maximum << row.achieved << row.result;
+            << row.preset << std::string(row.maximum) << std::string(row.achieved)
+            << std::string(row.result);
     }
 }
 
 void TestPresets::resultsUnderEachKey()
 {
     QFETCH(Command, preset);
-    QFETCH(QString, maximum);
-    QFETCH(QString, achieved);
-    QFETCH(QString, result);
+    QFETCH(std::string, maximum);
+    QFETCH(std::string, achieved);
+    QFETCH(std::string, result);
     MemoryForm form;
     form.maximum = maximum;
     form.achieved = achieved;
@@ -298,25 +306,25 @@ void TestPresets::clearIntermediateGrades_data()
 {
     // clang-format off
     QTest::addColumn<Command>("preset");
-    QTest::addColumn<QString>("result");
-    QTest::addColumn<QStringList>("wholeGrades");
+    QTest::addColumn<std::string>("result");
+    QTest::addColumn<std::vector<std::string>>("wholeGrades");
 
     QTest::newRow("linear key: 2,2 becomes 2,0")
-        << Command(presets::linearKey) << "2,0" << QStringList{"100", "80", "60", "40", "20", "0"};
+        << Command(presets::linearKey) << "2,0"s << std::vector<std::string>{"100", "80", "60", "40", "20", "0"};
     QTest::newRow("standard key")
-        << Command(presets::standardKey) << "2,0"
-        << QStringList{"100", "86", "71", "56", "37", "7"};
+        << Command(presets::standardKey) << "2,0"s
+        << std::vector<std::string>{"100", "86", "71", "56", "37", "7"};
     QTest::newRow("IHK key unchanged, result filled")
-        << Command(presets::ihkKey) << "3,0"
-        << QStringList{"100", "91,99", "80,99", "66,99", "49,99", "29,99"};
+        << Command(presets::ihkKey) << "3,0"s
+        << std::vector<std::string>{"100", "91,99", "80,99", "66,99", "49,99", "29,99"};
     // clang-format on
 }
 
 void TestPresets::clearIntermediateGrades()
 {
     QFETCH(Command, preset);
-    QFETCH(QString, result);
-    QFETCH(QStringList, wholeGrades);
+    QFETCH(std::string, result);
+    QFETCH(std::vector<std::string>, wholeGrades);
     MemoryForm form;
     preset(form);
     form.focus.reset();
@@ -324,7 +332,7 @@ void TestPresets::clearIntermediateGrades()
     presets::clearIntermediateGrades(form);
 
     for (int i = 0; i < 51; ++i) {
-        const QString expected = i % 10 ? QString() : wholeGrades[i / 10];
+        const std::string expected = i % 10 ? std::string() : wholeGrades[i / 10];
         QCOMPARE(form.grades[std::size_t(i)], expected);
     }
     QCOMPARE(form.result, result);
@@ -347,24 +355,24 @@ void TestPresets::clearAll()
         presets::mssPointsKey(form);
     presets::clearAll(form);
 
-    QCOMPARE(texts(form.grades), QStringList(51));
-    QCOMPARE(texts(form.mss), QStringList(16));
-    QCOMPARE(form.result, QString());
+    QCOMPARE(texts(form.grades), std::vector<std::string>(51));
+    QCOMPARE(texts(form.mss), std::vector<std::string>(16));
+    QCOMPARE(form.result, std::string());
     QVERIFY(mssMode ? inMssMode(form) : inGradeMode(form));
     QCOMPARE(form.focus,
              std::make_optional(std::pair{mssMode ? KeyArray::Mss : KeyArray::Grades, 0}));
 
     // With the top field empty the result stays empty.
-    form.achieved = QStringLiteral("50");
+    form.achieved = std::string("50");
     form.evaluate();
-    QCOMPARE(form.result, QString());
+    QCOMPARE(form.result, std::string());
 
     // Clearing the intermediate grades in MSS mode leaves the MSS fields alone.
     if (mssMode) {
         presets::mssPointsKey(form);
         presets::clearIntermediateGrades(form);
         QCOMPARE(texts(form.mss), mssKey());
-        QCOMPARE(form.result, QStringLiteral("4"));
+        QCOMPARE(form.result, std::string("4"));
         QCOMPARE(form.focus, std::make_optional(std::pair{KeyArray::Mss, 0}));
     }
 }
@@ -373,39 +381,39 @@ void TestPresets::ihkThenCalculate()
 {
     MemoryForm form;
     presets::standardKey(form);
-    QCOMPARE(form.result, QStringLiteral("2,6"));
+    QCOMPARE(form.result, std::string("2,6"));
     presets::ihkKey(form);
-    QCOMPARE(form.result, QString());
+    QCOMPARE(form.result, std::string());
     eval::calculate(form);
-    QCOMPARE(form.result, QStringLiteral("3,0"));
+    QCOMPARE(form.result, std::string("3,0"));
 }
 
 void TestPresets::calculateFocusesVisibleKey_data()
 {
     // clang-format off
     QTest::addColumn<bool>("mssMode");
-    QTest::addColumn<QString>("achieved");
-    QTest::addColumn<QString>("result");
-    QTest::newRow("grade mode") << false << "75" << "6,0";
-    QTest::newRow("MSS mode") << true << "75" << "0";
-    QTest::newRow("reached not a number: result kept, focus moves") << false << "x" << "stale";
+    QTest::addColumn<std::string>("achieved");
+    QTest::addColumn<std::string>("result");
+    QTest::newRow("grade mode") << false << "75"s << "6,0"s;
+    QTest::newRow("MSS mode") << true << "75"s << "0"s;
+    QTest::newRow("reached not a number: result kept, focus moves") << false << "x"s << "stale"s;
     // clang-format on
 }
 
 void TestPresets::calculateFocusesVisibleKey()
 {
     QFETCH(bool, mssMode);
-    QFETCH(QString, achieved);
-    QFETCH(QString, result);
+    QFETCH(std::string, achieved);
+    QFETCH(std::string, result);
     MemoryForm form;
     mssMode ? presets::mssPointsKey(form) : presets::standardKey(form);
     // A limit typed by hand into the worst field counts at once on "Berechnen".
     if (mssMode)
-        form.setKeyText(KeyArray::Mss, 15, QStringLiteral("100"));
+        form.setKeyText(KeyArray::Mss, 15, std::string("100"));
     else
-        form.setKeyText(KeyArray::Grades, 50, QStringLiteral("100"));
+        form.setKeyText(KeyArray::Grades, 50, std::string("100"));
     form.achieved = achieved;
-    form.result = QStringLiteral("stale");
+    form.result = std::string("stale");
     form.focus.reset();
 
     eval::calculate(form);
@@ -423,7 +431,7 @@ void TestPresets::focusOnInconsistentTable()
     form.mssVisible[0] = true;
     form.focus.reset();
     eval::calculate(form);
-    QCOMPARE(form.messages.size(), 1);
+    QCOMPARE(form.messages.size(), std::size_t(1));
     QVERIFY(!form.focus.has_value());
 }
 
@@ -449,5 +457,9 @@ void TestPresets::presetsAreRepeatable()
     QCOMPARE(twice.result, once.result);
 }
 
-QTEST_GUILESS_MAIN(TestPresets)
+SKALIX_CORE_TEST_MAIN(TestPresets, gradePresets, mssPreset, evaluateOnlyWithNumericReached,
+                      resultsUnderEachKey, clearIntermediateGrades, clearAll, ihkThenCalculate,
+                      calculateFocusesVisibleKey, focusOnInconsistentTable, presetsAreRepeatable)
+#if !defined(SKALIX_BROWSER_TEST)
 #include "tst_presets.moc"
+#endif

@@ -653,7 +653,7 @@ void TestWindow::helpFromEitherMode()
     QTest::mouseClick(control(before), Qt::LeftButton);
     const QString result = control<QLineEdit>("Text3")->text();
     QTest::mouseClick(control("Command5"), Qt::LeftButton);
-    QCOMPARE(m_watch->messages, QStringList{helpText()});
+    QCOMPARE(m_watch->messages, QStringList{QString::fromStdString(helpText())});
     QCOMPARE(control<QLineEdit>("Text3")->text(), result);
 }
 

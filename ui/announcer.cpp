@@ -28,8 +28,7 @@ void Announcer::announce(const QString &message)
 void Announcer::speak()
 {
     // While a message box is open the screen reader reads the box; the
-    // grade is told once it is closed. (Shown under an open box, the
-    // announcer also hangs Qt 6.4's nested event loop in the browser.)
+    // grade is told once it is closed.
     if (QApplication::activeModalWidget()) {
         m_pause.start();
         return;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "eval/announcement.h"
+
 #include <QTimer>
 #include <QWidget>
 
@@ -20,7 +22,7 @@ public:
     explicit Announcer(QWidget *parent);
 
     // How long messages must pause before the last one is spoken.
-    static constexpr int kPauseMs = 500;
+    static constexpr int kPauseMs = eval::kAnnouncementPauseMs;
 
     void announce(const QString &message);
 

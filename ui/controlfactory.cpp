@@ -29,7 +29,7 @@ QFont windowFont(double points, bool bold)
     // where it is missing the style hint finds another sans-serif face.
     QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(qRound(points * 96.0 / 72.0));
+    font.setPixelSize(pointsToPixels(points));
     font.setBold(bold);
     return font;
 }
@@ -64,10 +64,22 @@ void setColours(QWidget *widget, const ControlSpec &row, QPalette::ColorRole bac
     widget->setPalette(palette);
 }
 
+Qt::Alignment alignment(Align align)
+{
+    switch (align) {
+    case Align::Centre:
+        return Qt::AlignHCenter;
+    case Align::Right:
+        return Qt::AlignRight;
+    default:
+        return Qt::AlignLeft;
+    }
+}
+
 QWidget *createTextBox(const ControlSpec &row, QWidget *parent)
 {
     auto *box = new TextField(row.framed, parent);
-    box->setAlignment(row.alignment | Qt::AlignVCenter);
+    box->setAlignment(alignment(row.alignment) | Qt::AlignVCenter);
     setColours(box, row, QPalette::Base, QPalette::Text);
     return box;
 }
@@ -75,7 +87,7 @@ QWidget *createTextBox(const ControlSpec &row, QWidget *parent)
 QWidget *createLabel(const ControlSpec &row, QWidget *parent)
 {
     auto *label = new QLabel(parent);
-    label->setAlignment(row.alignment | Qt::AlignTop);
+    label->setAlignment(alignment(row.alignment) | Qt::AlignTop);
     label->setWordWrap(true);
     label->setAutoFillBackground(true);
     setColours(label, row, QPalette::Window, QPalette::WindowText);
@@ -87,7 +99,7 @@ QWidget *createScrollBar(const ControlSpec &row, QWidget *parent)
     auto *slider = new Slider(parent);
     slider->setRange(kSliderMinimum, kSliderMaximum);
     slider->setSingleStep(1);
-    slider->setPageStep(10);
+    slider->setPageStep(kSliderPageStep);
     slider->setValue(row.value);
     // A drag reports its value once, when the thumb is let go.
     slider->setTracking(false);
@@ -108,7 +120,8 @@ QWidget *createFrame(QWidget *parent)
 
 QWidget *createPicture(const ControlSpec &row, QWidget *parent)
 {
-    auto *picture = new PictureBox(row.picture, parent);
+    auto *picture =
+        new PictureBox(QStringLiteral(":/images/") + QString::fromStdString(row.picture), parent);
     // The picture box can hold the focus, the image cannot.
     picture->setFocusPolicy(row.kind == Kind::Picture ? Qt::TabFocus : Qt::NoFocus);
     return picture;
@@ -155,17 +168,18 @@ void setCaption(QWidget *widget, const QString &caption)
 QWidget *createControl(const ControlSpec &row, QWidget *parent)
 {
     QWidget *widget = createWidget(row, parent);
-    widget->setObjectName(row.name);
+    widget->setObjectName(QString::fromStdString(row.name));
     widget->setGeometry(row.place.left / kTwipsPerPixel, row.place.top / kTwipsPerPixel,
                         row.place.width / kTwipsPerPixel, row.place.height / kTwipsPerPixel);
     // Controls in the window's font inherit it from the window.
     const double points = row.fontPoints > 0 ? row.fontPoints : kWindowFontPoints;
     if (points != kWindowFontPoints || row.bold)
         widget->setFont(windowFont(points, row.bold));
-    setCaption(widget, row.caption);
-    if (!row.toolTip.isEmpty())
-        widget->setToolTip(row.toolTip);
-    widget->setAccessibleName(row.accessibleName.isEmpty() ? row.caption : row.accessibleName);
+    setCaption(widget, QString::fromStdString(row.caption));
+    if (!row.toolTip.empty())
+        widget->setToolTip(QString::fromStdString(row.toolTip));
+    widget->setAccessibleName(
+        QString::fromStdString(row.accessibleName.empty() ? row.caption : row.accessibleName));
     widget->setEnabled(row.enabled);
     widget->setVisible(row.visible);
     return widget;

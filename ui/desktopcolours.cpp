@@ -24,29 +24,7 @@ QColor desktopColour(Colour colour, const QPalette &palette)
     }
 }
 
-QColor classicColour(Colour colour)
-{
-    switch (colour) {
-    case Colour::ButtonFace:
-    case Colour::InactiveCaptionText:
-        return QColor(212, 208, 200);
-    case Colour::WindowBackground:
-    case Colour::White:
-        return QColor(255, 255, 255);
-    case Colour::TooltipBackground:
-        return QColor(255, 255, 225);
-    case Colour::AppWorkspace:
-        return QColor(128, 128, 128);
-    case Colour::LightGrey:
-        return QColor(224, 224, 224);
-    case Colour::ButtonText:
-    case Colour::WindowText:
-    case Colour::MenuText:
-    case Colour::Black:
-        return QColor(0, 0, 0);
-    }
-    return {};
-}
+QColor classicColour(Colour colour) { return QColor::fromRgb(classicRgb(colour)); }
 
 TextColours readableColours(Colour background, Colour text, const QPalette &palette,
                             double minimumContrast)

@@ -11,6 +11,7 @@
 #include "messagebox.h"
 #include "programicon.h"
 
+#include "eval/announcement.h"
 #include "eval/calculate.h"
 #include "eval/liveevaluation.h"
 #include "key/presets.h"
@@ -26,9 +27,6 @@
 #include <QStyle>
 
 namespace {
-
-// The caption names a domain of our own; it stands for no real publisher.
-constexpr auto kWindowTitle = u"Skalix - von www.skalix.example";
 
 struct ButtonHandler
 {
@@ -50,7 +48,7 @@ FormSkalix::FormSkalix(QWidget *parent) : QWidget(parent)
 {
     accessibleinterfaces::install();
     setObjectName(QStringLiteral("FormSkalix"));
-    setWindowTitle(QString::fromUtf16(kWindowTitle));
+    setWindowTitle(QString::fromUtf8(controls::kWindowTitle));
     setWindowIcon(programIcon());
     const QSize clientSize(controls::kWindowWidthTwips / controls::kTwipsPerPixel,
                            controls::kWindowHeightTwips / controls::kTwipsPerPixel);
@@ -89,12 +87,21 @@ FormSkalix::~FormSkalix()
     disconnect(qApp, &QApplication::focusChanged, this, &FormSkalix::followFocus);
 }
 
+namespace {
+
+QString elementName(const char *arrayName, std::size_t index)
+{
+    return QString::fromStdString(controls::elementName(arrayName, int(index)));
+}
+
+} // namespace
+
 FormSkalix::Controls FormSkalix::createControls()
 {
     Controls byName;
     byName.reserve(qsizetype(controls::controlTable().size()));
     for (const controls::ControlSpec &row : controls::controlTable())
-        byName.insert(row.name, controls::createControl(row, m_client));
+        byName.insert(QString::fromStdString(row.name), controls::createControl(row, m_client));
     const auto control = [&byName]<typename T>(const QString &name, T *&member) {
         member = qobject_cast<T *>(byName.value(name));
         Q_ASSERT(member);
@@ -106,15 +113,15 @@ FormSkalix::Controls FormSkalix::createControls()
     control(QStringLiteral("HScroll1"), m_hscroll1);
     control(QStringLiteral("HScroll2"), m_hscroll2);
     for (std::size_t i = 0; i < m_text4.size(); ++i)
-        control(controls::elementName("Text4", int(i)), m_text4[i]);
+        control(elementName("Text4", i), m_text4[i]);
     for (std::size_t k = 0; k < m_text5.size(); ++k)
-        control(controls::elementName("Text5", int(k)), m_text5[k]);
+        control(elementName("Text5", k), m_text5[k]);
     for (std::size_t i = 0; i < m_label8.size(); ++i)
-        control(controls::elementName("Label8", int(i)), m_label8[i]);
+        control(elementName("Label8", i), m_label8[i]);
 
     QWidget *previous = nullptr;
-    for (const QString &name : controls::tabOrder()) {
-        QWidget *next = byName.value(name);
+    for (const std::string &name : controls::tabOrder()) {
+        QWidget *next = byName.value(QString::fromStdString(name));
         if (previous)
             setTabOrder(previous, next);
         previous = next;
@@ -234,32 +241,27 @@ void FormSkalix::Text1_Change() { Text2_Change(); }
 void FormSkalix::Text2_Change()
 {
     if (!eval::liveEvaluation(*this))
-        announceResult(QString()); // no grade for these points
+        announceResult(std::string()); // no grade for these points
 }
 
 // --- KeyForm ----------------------------------------------------------------
 
-QString FormSkalix::maximumText() const { return m_text1->text(); }
+std::string FormSkalix::maximumText() const { return m_text1->text().toStdString(); }
 
-QString FormSkalix::achievedText() const { return m_text2->text(); }
+std::string FormSkalix::achievedText() const { return m_text2->text().toStdString(); }
 
-QString FormSkalix::resultText() const { return m_text3->text(); }
+std::string FormSkalix::resultText() const { return m_text3->text().toStdString(); }
 
-void FormSkalix::setResultText(const QString &text)
+void FormSkalix::setResultText(const std::string &text)
 {
-    m_text3->setText(text);
+    m_text3->setText(QString::fromStdString(text));
     announceResult(text);
 }
 
 // "Note 3,6", in MSS mode "12 Punkte", or plainly that there is none.
-void FormSkalix::announceResult(const QString &result)
+void FormSkalix::announceResult(const std::string &result)
 {
-    if (result.isEmpty())
-        m_announcer->announce(QStringLiteral("Keine Note"));
-    else if (isKeyFieldVisible(KeyArray::Mss, 0))
-        m_announcer->announce(keytable::pointsText(result.toInt()));
-    else
-        m_announcer->announce(QStringLiteral("Note ") + result);
+    m_announcer->announce(QString::fromStdString(eval::announcement(*this, result)));
 }
 
 QLineEdit *FormSkalix::keyField(KeyArray array, int index) const
@@ -268,14 +270,14 @@ QLineEdit *FormSkalix::keyField(KeyArray array, int index) const
                                      : m_text5.at(std::size_t(index));
 }
 
-QString FormSkalix::keyText(KeyArray array, int index) const
+std::string FormSkalix::keyText(KeyArray array, int index) const
 {
-    return keyField(array, index)->text();
+    return keyField(array, index)->text().toStdString();
 }
 
-void FormSkalix::setKeyText(KeyArray array, int index, const QString &text)
+void FormSkalix::setKeyText(KeyArray array, int index, const std::string &text)
 {
-    keyField(array, index)->setText(text);
+    keyField(array, index)->setText(QString::fromStdString(text));
 }
 
 bool FormSkalix::isKeyFieldVisible(KeyArray array, int index) const
@@ -302,4 +304,7 @@ void FormSkalix::focusKeyField(KeyArray array, int index)
 
 void FormSkalix::evaluate() { Text2_Change(); }
 
-void FormSkalix::showMessage(const QString &text) { messagebox::show(this, text); }
+void FormSkalix::showMessage(const std::string &text)
+{
+    messagebox::show(this, QString::fromStdString(text));
+}

@@ -62,19 +62,19 @@ public:
     void Text1_Change();
     void Text2_Change();
 
-    // KeyForm
-    QString maximumText() const override;
-    QString achievedText() const override;
-    QString resultText() const override;
-    void setResultText(const QString &text) override;
-    QString keyText(KeyArray array, int index) const override;
-    void setKeyText(KeyArray array, int index, const QString &text) override;
+    // KeyForm: the controls' texts, converted to and from UTF-8 here.
+    std::string maximumText() const override;
+    std::string achievedText() const override;
+    std::string resultText() const override;
+    void setResultText(const std::string &text) override;
+    std::string keyText(KeyArray array, int index) const override;
+    void setKeyText(KeyArray array, int index, const std::string &text) override;
     bool isKeyFieldVisible(KeyArray array, int index) const override;
     void setKeyFieldVisible(KeyArray array, int index, bool visible) override;
     void setKeyLabelVisible(int index, bool visible) override;
     void focusKeyField(KeyArray array, int index) override;
     void evaluate() override;
-    void showMessage(const QString &text) override;
+    void showMessage(const std::string &text) override;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -88,7 +88,7 @@ private:
     QLineEdit *keyField(KeyArray array, int index) const;
     void fitIntoScreen();
     void followFocus(QWidget *previous, QWidget *focused);
-    void announceResult(const QString &result);
+    void announceResult(const std::string &result);
 
     QScrollArea *m_scroller = nullptr;
     QWidget *m_client = nullptr;

@@ -1,28 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "helptext.h"
 
-#include <QStringList>
+#include <array>
+#include <string_view>
 
-QString helpText()
+std::string helpText()
 {
-    const QString life = QString(48, u' ') + QStringLiteral("'life'") + QString(48, u' ');
+    const std::string life = std::string(48, ' ') + "'life'" + std::string(48, ' ');
     // An empty entry is an empty line.
-    const QStringList lines{
-        QStringLiteral("Tragen Sie in die Punktefelder unten Werte ein, die zu den"),
-        QStringLiteral(" Noten passen.. Diese werden vom Skalix zur"),
-        QStringLiteral("Grundlage seiner Notenvorschläge herangezogen."),
-        QString(),
-        QStringLiteral("Übrigens müssen Sie nicht jedes Punktefeld ausfüllen!"),
-        QString(),
-        QStringLiteral("Der Skalix bietet Ihnen zwei unterschiedliche"),
-        QStringLiteral("voreingestellte Notenschlüssel an. Klicken Sie dazu nur auf"),
-        QStringLiteral("die jeweiligen Buttons!"),
-        QStringLiteral("Wenn Sie nun die Regler verstellen, können Sie"),
+    const std::array<std::string_view, 15> lines{
+        "Tragen Sie in die Punktefelder unten Werte ein, die zu den",
+        " Noten passen.. Diese werden vom Skalix zur",
+        "Grundlage seiner Notenvorschläge herangezogen.",
+        "",
+        "Übrigens müssen Sie nicht jedes Punktefeld ausfüllen!",
+        "",
+        "Der Skalix bietet Ihnen zwei unterschiedliche",
+        "voreingestellte Notenschlüssel an. Klicken Sie dazu nur auf",
+        "die jeweiligen Buttons!",
+        "Wenn Sie nun die Regler verstellen, können Sie",
         life,
-        QStringLiteral("verfolgen, wie sich die Veränderung der Parameter"),
-        QStringLiteral("auf die Note auswirkt."),
-        QString(),
-        QStringLiteral("Wendrisch"),
+        "verfolgen, wie sich die Veränderung der Parameter",
+        "auf die Note auswirkt.",
+        "",
+        "Wendrisch",
     };
-    return lines.join(u'\r');
+    std::string text(lines.front());
+    for (std::size_t i = 1; i < lines.size(); ++i)
+        (text += '\r') += lines[i];
+    return text;
 }

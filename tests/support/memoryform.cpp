@@ -7,12 +7,12 @@ MemoryForm::MemoryForm() { setMode(KeyArray::Grades); }
 
 void MemoryForm::setMode(KeyArray visible) { keytable::switchToMode(*this, visible); }
 
-QString MemoryForm::keyText(KeyArray array, int index) const
+std::string MemoryForm::keyText(KeyArray array, int index) const
 {
     return array == KeyArray::Grades ? grades.at(std::size_t(index)) : mss.at(std::size_t(index));
 }
 
-void MemoryForm::setKeyText(KeyArray array, int index, const QString &text)
+void MemoryForm::setKeyText(KeyArray array, int index, const std::string &text)
 {
     (array == KeyArray::Grades ? grades.at(std::size_t(index)) : mss.at(std::size_t(index))) = text;
 }

@@ -8,25 +8,25 @@
 #include "key/keyform.h"
 #include "key/keytable.h"
 
-#include <QStringList>
-
 #include <array>
 #include <optional>
+#include <string>
 #include <utility>
+#include <vector>
 
 class MemoryForm : public KeyForm
 {
 public:
-    QString maximum = QStringLiteral("100");
-    QString achieved = QStringLiteral("75");
-    QString result;
-    std::array<QString, keytable::kGradeFieldCount> grades;
-    std::array<QString, keytable::kMssFieldCount> mss;
+    std::string maximum = "100";
+    std::string achieved = "75";
+    std::string result;
+    std::array<std::string, keytable::kGradeFieldCount> grades;
+    std::array<std::string, keytable::kMssFieldCount> mss;
     std::array<bool, keytable::kGradeFieldCount> gradeVisible;
     std::array<bool, keytable::kMssFieldCount> mssVisible;
     std::array<bool, keytable::kLabelCount> labelVisible;
     std::optional<std::pair<KeyArray, int>> focus;
-    QStringList messages;
+    std::vector<std::string> messages;
     int evaluations = 0;
 
     MemoryForm();
@@ -34,16 +34,16 @@ public:
     // Grade mode or MSS mode, as the mode switches leave it.
     void setMode(KeyArray visible);
 
-    QString maximumText() const override { return maximum; }
-    QString achievedText() const override { return achieved; }
-    QString resultText() const override { return result; }
-    void setResultText(const QString &text) override { result = text; }
-    QString keyText(KeyArray array, int index) const override;
-    void setKeyText(KeyArray array, int index, const QString &text) override;
+    std::string maximumText() const override { return maximum; }
+    std::string achievedText() const override { return achieved; }
+    std::string resultText() const override { return result; }
+    void setResultText(const std::string &text) override { result = text; }
+    std::string keyText(KeyArray array, int index) const override;
+    void setKeyText(KeyArray array, int index, const std::string &text) override;
     bool isKeyFieldVisible(KeyArray array, int index) const override;
     void setKeyFieldVisible(KeyArray array, int index, bool visible) override;
     void setKeyLabelVisible(int index, bool visible) override;
     void focusKeyField(KeyArray array, int index) override { focus = {array, index}; }
     void evaluate() override;
-    void showMessage(const QString &text) override { messages << text; }
+    void showMessage(const std::string &text) override { messages.push_back(text); }
 };
