@@ -19,4 +19,7 @@ foreach(library fast_float fmt)
 endforeach()
 add_library(skalixthirdparty INTERFACE)
 target_include_directories(skalixthirdparty SYSTEM INTERFACE ${PROJECT_BINARY_DIR}/thirdparty)
-target_compile_definitions(skalixthirdparty INTERFACE FMT_HEADER_ONLY)
+# fmt without std::locale, whose digit grouping Skalix never asks for and
+# which would bring all of the C++ library's locales into the web page.
+target_compile_definitions(skalixthirdparty INTERFACE FMT_HEADER_ONLY
+                           FMT_STATIC_THOUSANDS_SEPARATOR=0)

@@ -1,51 +1,102 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Assembles a static site around a program built for the browser, run
-# after its link: cmake -DPROGRAM=skalix -DBUILD_DIR=... -DSOURCE_DIR=...
-# -DSITE_DIR=... [-DOFFLINE=ON] -DDESCRIPTION=... -P web-site.cmake
+# Assembles the web site around the page and the module, run after both are
+# made: cmake -DSOURCE_DIR=... -DPAGE_DIR=... -DMODULE=.../skalix.wasm
+# -DSITE_DIR=... -DDESCRIPTION=... -P web-site.cmake
 #
-# The site: index.html (given the program's size, for the progress bar),
-# the program's .js and .wasm, the start script and style sheet, the icons,
-# the licences, and with OFFLINE the web app manifest and a service worker
-# that keeps every one of those files, named after their checksum.
+# The site: index.html (from the page generator), the style sheet (the
+# page's own rules and those of its controls), the script, the module, the
+# fonts, the pictures and icons, the web app manifest, a service worker,
+# and the licences. Every file the page loads carries the start of its
+# SHA-256 in its name (skalix.3f9a0c12.wasm), and the page, the style
+# sheet and the manifest name them so, with {{name}} in their sources:
+# a browser or a proxy may keep such a file as long as it likes, and a page
+# is never served with files of another version.
 
 file(REMOVE_RECURSE ${SITE_DIR})
 file(MAKE_DIRECTORY ${SITE_DIR})
-set(web ${SOURCE_DIR}/dist/web)
-set(icons ${SOURCE_DIR}/dist/icons)
-file(COPY ${BUILD_DIR}/${PROGRAM}.js ${BUILD_DIR}/${PROGRAM}.wasm
-          ${web}/skalix-start.js ${web}/skalix.css
-          ${icons}/skalix.svg ${icons}/skalix-32.png ${icons}/skalix-192.png ${icons}/skalix-512.png
-     DESTINATION ${SITE_DIR})
+set(web ${SOURCE_DIR}/web)
+set(dist ${SOURCE_DIR}/dist)
+
+# name -> its versioned name, and the list of versioned files.
+set(versioned "")
+function(add_versioned path)
+    get_filename_component(name ${path} NAME)
+    string(REGEX MATCH "^(.*)(\\.[^.]+)$" parts ${name})
+    file(SHA256 ${path} checksum)
+    string(SUBSTRING ${checksum} 0 8 checksum)
+    set(target ${CMAKE_MATCH_1}.${checksum}${CMAKE_MATCH_2})
+    configure_file(${path} ${SITE_DIR}/${target} COPYONLY)
+    set(name_${name} ${target} PARENT_SCOPE)
+    set(versioned ${versioned} ${target} PARENT_SCOPE)
+endfunction()
+
+# A text with every {{name}} given its versioned name.
+function(name_files text_var)
+    set(text "${${text_var}}")
+    string(REGEX MATCHALL "{{[^}]+}}" markers "${text}")
+    list(REMOVE_DUPLICATES markers)
+    foreach(marker IN LISTS markers)
+        string(REGEX REPLACE "^{{(.*)}}$" "\\1" name "${marker}")
+        if(NOT DEFINED name_${name})
+            message(FATAL_ERROR "${marker}: no such file in the site")
+        endif()
+        string(REPLACE "${marker}" "${name_${name}}" text "${text}")
+    endforeach()
+    set(${text_var} "${text}" PARENT_SCOPE)
+endfunction()
+
+foreach(path ${MODULE} ${web}/skalix.js
+        ${PAGE_DIR}/LiberationSans-Regular.woff2 ${PAGE_DIR}/LiberationSans-Bold.woff2
+        ${SOURCE_DIR}/ui/images/picture1.jpg ${SOURCE_DIR}/ui/images/picture1@2x.jpg
+        ${SOURCE_DIR}/ui/images/image1.gif ${SOURCE_DIR}/ui/images/image1@2x.gif
+        ${dist}/icons/skalix.svg ${dist}/icons/skalix-192.png ${dist}/icons/skalix-512.png)
+    add_versioned(${path})
+endforeach()
+
+# One style sheet: the page's rules, then its controls'.
+file(READ ${web}/skalix.css style)
+file(READ ${PAGE_DIR}/controls.css controls)
+string(APPEND style "\n/* The controls, from the control table. */\n${controls}")
+name_files(style)
+file(WRITE ${PAGE_DIR}/skalix.css "${style}")
+add_versioned(${PAGE_DIR}/skalix.css)
+
+file(READ ${PAGE_DIR}/index.html page)
+name_files(page)
+string(REPLACE "@SKALIX_DESCRIPTION@" "${DESCRIPTION}" page "${page}")
+file(WRITE ${SITE_DIR}/index.html "${page}")
+
+file(READ ${dist}/web/manifest.webmanifest.in manifest)
+name_files(manifest)
+string(REPLACE "@SKALIX_DESCRIPTION@" "${DESCRIPTION}" manifest "${manifest}")
+file(WRITE ${SITE_DIR}/manifest.webmanifest "${manifest}")
+
 configure_file(${SOURCE_DIR}/LICENSE ${SITE_DIR}/LICENSE.txt COPYONLY)
-configure_file(${SOURCE_DIR}/dist/windows/LiberationSans-LICENSE.txt
-               ${SITE_DIR}/LiberationSans-LICENSE.txt COPYONLY)
+configure_file(${dist}/windows/LiberationSans-LICENSE.txt ${SITE_DIR}/LiberationSans-LICENSE.txt
+               COPYONLY)
 
-file(SIZE ${BUILD_DIR}/${PROGRAM}.wasm SKALIX_WASM_BYTES)
-set(PROJECT_DESCRIPTION "${DESCRIPTION}")
-configure_file(${web}/index.html.in ${SITE_DIR}/index.html @ONLY)
-if(NOT PROGRAM STREQUAL "skalix")
-    # A page for another program (a test, the start-up floor): its name,
-    # and nothing to install or keep offline.
-    file(READ ${SITE_DIR}/index.html page)
-    string(REPLACE "data-program=\"skalix\"" "data-program=\"${PROGRAM}\"" page "${page}")
-    string(REPLACE " data-offline" "" page "${page}")
-    string(REGEX REPLACE "<link rel=\"manifest\"[^>]*>\n" "" page "${page}")
-    file(WRITE ${SITE_DIR}/index.html "${page}")
-endif()
-if(NOT OFFLINE)
-    return()
-endif()
-
-configure_file(${web}/manifest.webmanifest.in ${SITE_DIR}/manifest.webmanifest @ONLY)
+# The service worker keeps what a visit needs offline: the page, the
+# manifest and every versioned file but the large icons, which the browser
+# fetches itself when the page is installed as an app. Its cache is named
+# after the checksums of all the site's files, so each version has its own.
+set(SKALIX_SITE_FILES "")
+foreach(name IN LISTS versioned)
+    if(NOT name MATCHES "^skalix-(192|512)\\.")
+        string(APPEND SKALIX_SITE_FILES "${separator}'${name}'")
+        set(separator ", ")
+    endif()
+endforeach()
 file(GLOB files RELATIVE ${SITE_DIR} ${SITE_DIR}/*)
 list(SORT files)
 set(checksums "")
-set(SKALIX_SITE_FILES "'./'")
 foreach(name IN LISTS files)
     file(SHA256 ${SITE_DIR}/${name} checksum)
     string(APPEND checksums "${checksum} ${name}\n")
-    string(APPEND SKALIX_SITE_FILES ", '${name}'")
 endforeach()
 string(SHA256 SKALIX_SITE_HASH "${checksums}")
 string(SUBSTRING ${SKALIX_SITE_HASH} 0 16 SKALIX_SITE_HASH)
-configure_file(${web}/service-worker.js.in ${SITE_DIR}/service-worker.js @ONLY)
+configure_file(${dist}/web/service-worker.js.in ${SITE_DIR}/service-worker.js @ONLY)
+
+# Readable by the web server whatever the builder's umask.
+file(GLOB files ${SITE_DIR}/*)
+file(CHMOD ${files} PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)

@@ -14,12 +14,11 @@ cd "$(dirname "$0")/.."
 repository=$PWD
 commit=$(git rev-parse HEAD)
 
-# Both builds take the static Qts from the same caches, as two builders
-# with the same tools would: prepared here, once, where a prebuilt copy
-# beside this checkout is at hand, which a clone elsewhere does not see.
+# Both builds take the static Qt for Windows from the same cache, as two
+# builders with the same tools would: prepared here, once, where a prebuilt
+# copy beside this checkout is at hand, which a clone elsewhere does not see.
 scripts/setup.sh git
 scripts/windows/static-qt.sh >/dev/null
-scripts/web/static-qt.sh >/dev/null
 work=$(mktemp -d "${TMPDIR:-/tmp}/skalix-reproducible.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 

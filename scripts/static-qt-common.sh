@@ -1,12 +1,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Sourced by scripts/windows/static-qt.sh and scripts/web/static-qt.sh,
-# which each make sure a static Qt for their platform is there and print its
-# folder. What both do the same way: a Qt in the cache folder is used as it
-# is; a prebuilt copy of the very same build is unpacked when one is at hand
-# and its checksum matches; otherwise Debian's own qt6-base source, at the
-# pinned version below and checked against the checksums of its .dsc, is
-# fetched, unpacked and given Debian's security fixes, for the caller to
-# configure and build.
+# Sourced by scripts/windows/static-qt.sh, which makes sure a static Qt for
+# Windows is there and prints its folder: a Qt in the cache folder is used
+# as it is; a prebuilt copy of the very same build is unpacked when one is
+# at hand and its checksum matches; otherwise Debian's own qt6-base source,
+# at the pinned version below and checked against the checksums of its
+# .dsc, is fetched, unpacked and given Debian's security fixes, for the
+# caller to configure and build.
 
 debian_version=6.4.2+dfsg-10
 

@@ -1,27 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Runs one Qt Test suite built for the browser, in headless Chromium: its
-// page is served on 127.0.0.1, the suite's report (written to the console)
-// is shown as it comes, and the exit status is the number of failures, as
-// on the desktop. CTest runs the web tests through this
+// Runs one test program built for the browser, in headless Chromium: its
+// page is served on 127.0.0.1, what it prints (to the console) is shown as
+// it comes, or written to a file, and the exit status is the program's:
+// the number of failures of a suite. CTest runs the web tests through this
 // (scripts/web/run-test.sh).
-// Use: node run-test.mjs SITE_FOLDER
+// Use: node run-test.mjs SITE_FOLDER [OUTPUT_FILE]
+import { writeFileSync } from 'node:fs';
 import { launch } from './browser.mjs';
 import { serve } from './serve.mjs';
 
-const server = await serve(process.argv[2]);
+const [site, outputFile] = process.argv.slice(2);
+const server = await serve(site);
 const browser = await launch();
+const lines = [];
 let status = 1;
 try {
     const page = await browser.newPage();
     const finished = new Promise((done) => {
         page.on('console', (message) => {
             const text = message.text();
-            console.log(text);
-            const totals = /^Totals: \d+ passed, (\d+) failed/.exec(text);
-            if (totals)
-                status = Number(totals[1]);
-            if (text.startsWith('********* Finished testing'))
+            if (outputFile)
+                lines.push(text);
+            else
+                console.log(text);
+            // The page says how the program ended (run-test.sh).
+            const exit = /^Exit status: (\d+)$/.exec(text);
+            if (exit) {
+                status = Number(exit[1]);
                 done();
+            }
         });
         page.on('pageerror', (error) => {
             console.log(`page error: ${error.message}`);
@@ -31,7 +38,7 @@ try {
     });
     await page.goto(`http://127.0.0.1:${server.address().port}/`);
     const timeout = new Promise((done) => setTimeout(() => {
-        console.log('FAIL: the suite did not finish within 240 s');
+        console.log('FAIL: the program did not finish within 240 s');
         status = 1;
         done();
     }, 240000));
@@ -40,4 +47,6 @@ try {
     await browser.close();
     server.close();
 }
+if (outputFile)
+    writeFileSync(outputFile, lines.filter((line) => !line.startsWith('Exit status: ')).join('\n') + '\n');
 process.exit(status);

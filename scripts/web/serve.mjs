@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A static web server on 127.0.0.1 for a folder, as any web server would
-// serve the site: the right media types (WebAssembly as application/wasm,
-// so browsers compile it while it downloads), nothing else.
+// A static web server on 127.0.0.1 for a folder, as an ordinary web server
+// serves the site: the right media types (WebAssembly as application/wasm,
+// so browsers compile it while it downloads), the file's date and an ETag
+// as validators, "not modified" to a browser that has the file already,
+// and no caching rule (no Cache-Control), as a school's server would send.
 // Use: node scripts/web/serve.mjs FOLDER [PORT]   (or import serve())
 import { createReadStream, statSync } from 'node:fs';
 import { createServer } from 'node:http';
@@ -18,11 +20,15 @@ const types = {
     '.json': 'application/json',
     '.svg': 'image/svg+xml',
     '.png': 'image/png',
+    '.jpg': 'image/jpeg',
+    '.gif': 'image/gif',
+    '.woff2': 'font/woff2',
     '.txt': 'text/plain; charset=utf-8',
     '.zip': 'application/zip',
 };
 
-// Serves the folder; resolves to the running server once it listens.
+// Serves the folder; resolves to the running server once it listens. Each
+// request served is counted in server.requests, by path.
 export function serve(folder, port = 0) {
     const root = resolve(folder);
     const server = createServer((request, response) => {
@@ -37,17 +43,28 @@ export function serve(folder, port = 0) {
         try {
             if (statSync(file).isDirectory())
                 file = join(file, 'index.html');
-            const size = statSync(file).size;
+            const stat = statSync(file);
+            const modified = new Date(Math.floor(stat.mtimeMs / 1000) * 1000);
+            const etag = `"${stat.size.toString(16)}-${Math.floor(stat.mtimeMs).toString(16)}"`;
+            const headers = { 'Last-Modified': modified.toUTCString(), ETag: etag };
+            server.requests.set(path, (server.requests.get(path) || 0) + 1);
+            const since = request.headers['if-modified-since'];
+            if (request.headers['if-none-match'] === etag
+                || (!request.headers['if-none-match'] && since && new Date(since) >= modified)) {
+                response.writeHead(304, headers).end();
+                return;
+            }
             response.writeHead(200, {
+                ...headers,
                 'Content-Type': types[extname(file)] || 'application/octet-stream',
-                'Content-Length': size,
-                'Cache-Control': 'no-cache',
+                'Content-Length': stat.size,
             });
             createReadStream(file).pipe(response);
         } catch {
             response.writeHead(404).end();
         }
     });
+    server.requests = new Map();
     return new Promise((done) => server.listen(port, '127.0.0.1', () => done(server)));
 }
 
