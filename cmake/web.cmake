@@ -18,7 +18,9 @@ add_link_options(-sDYNAMIC_EXECUTION=0)
 add_executable(skalix web/module.cpp web/webform.h web/webform.cpp)
 target_link_libraries(skalix PRIVATE skalixtable)
 set_target_properties(skalix PROPERTIES SUFFIX .wasm)
+# Its memory starts small and grows with what is pasted into the fields.
 target_link_options(skalix PRIVATE -Oz --no-entry -sSTANDALONE_WASM -sMALLOC=emmalloc
+                    -sTOTAL_STACK=256KB -sINITIAL_MEMORY=1MB -sALLOW_MEMORY_GROWTH=1
                     -sERROR_ON_UNDEFINED_SYMBOLS=0 -sWARN_ON_UNDEFINED_SYMBOLS=0)
 
 # The page generator, a program for Node.js that writes files.
@@ -30,16 +32,19 @@ target_link_options(pagegenerator PRIVATE -sENVIRONMENT=node -sNODERAWFS=1 -sEXI
                     -sWASM_ASYNC_COMPILATION=0)
 find_program(NODE node REQUIRED)
 set(page_dir ${CMAKE_CURRENT_BINARY_DIR}/page)
-add_custom_command(OUTPUT ${page_dir}/index.html ${page_dir}/controls.css
+add_custom_command(OUTPUT ${page_dir}/index.html ${page_dir}/controls.css ${page_dir}/names.json
     COMMAND ${CMAKE_COMMAND} -E make_directory ${page_dir}
     COMMAND ${NODE} $<TARGET_FILE:pagegenerator> ${PROJECT_SOURCE_DIR}/web/index.html.in
-            ${page_dir}/index.html ${page_dir}/controls.css
+            ${page_dir}/index.html ${page_dir}/controls.css ${page_dir}/names.json
     DEPENDS pagegenerator ${PROJECT_SOURCE_DIR}/web/index.html.in
     VERBATIM)
 
 # Liberation Sans, whose metrics the captions were set in (Arial's), in
 # the characters of Western European languages, as WOFF2: a browser on a
-# system without it then lays the captions out as the window does.
+# system without it then lays the captions out as the window does. With its
+# hinting, which keeps the text as narrow as the window's where a browser
+# sets each letter on whole pixels (WebKitGTK); without it the captions
+# grew by a twentieth there, and some no longer fitted.
 set(SKALIX_FONT_DIR /usr/share/fonts/truetype/liberation2 CACHE PATH
     "Where LiberationSans-Regular.ttf and LiberationSans-Bold.ttf are (Debian: fonts-liberation2)")
 find_program(PYFTSUBSET pyftsubset REQUIRED)
@@ -51,7 +56,7 @@ foreach(face Regular Bold)
         COMMAND ${CMAKE_COMMAND} -E make_directory ${page_dir}
         COMMAND ${PYFTSUBSET} ${font} --output-file=${subset} --flavor=woff2
                 --unicodes=U+0020-007E,U+00A0-00FF,U+2013-2014,U+2018-201E,U+2026,U+20AC
-                --layout-features=kern --no-hinting --desubroutinize
+                --layout-features=kern
         DEPENDS ${font}
         VERBATIM)
     list(APPEND fonts ${subset})
@@ -74,7 +79,8 @@ install(DIRECTORY ${SKALIX_SITE_DIR}/ DESTINATION .)
 # Programs for the tests: emscripten's own script around them, for a page
 # in the browser (scripts/web/run-test.sh), quick to link.
 function(skalix_web_test target)
-    target_link_options(${target} PRIVATE -O1 -sENVIRONMENT=web -sEXIT_RUNTIME=1)
+    target_link_options(${target} PRIVATE -O1 -sENVIRONMENT=web -sEXIT_RUNTIME=1
+                        -sALLOW_MEMORY_GROWTH=1)
 endfunction()
 
 set(CPACK_GENERATOR ZIP)

@@ -12,11 +12,13 @@
 // before the control nearest to it on the window, so that a screen reader
 // reading the page meets a caption beside what it belongs to.
 //
-// Use: pagegenerator TEMPLATE PAGE STYLESHEET
+// Use: pagegenerator TEMPLATE PAGE STYLESHEET NAMES
 //   TEMPLATE   web/index.html.in, whose @SKALIX_CONTROLS@, @SKALIX_TITLE@
 //              and @SKALIX_FOCUS@ are filled in
 //   PAGE       the page to write
 //   STYLESHEET the rules of the controls to write
+//   NAMES      for the tests: every control that takes input, with what a
+//              screen reader calls it on the desktop, as JSON
 
 #include "pageform.h"
 
@@ -117,6 +119,17 @@ std::string doubleSize(const std::string &file)
     return file.substr(0, dot) + "@2x" + file.substr(dot);
 }
 
+// How much lower than the window shows it a control must reach to be a
+// target of 24 pixels, the least a finger or an unsteady hand needs (WCAG
+// 2.2, 2.5.8): the sliders, and the title field "von".
+int extraHeight(const ControlSpec &row)
+{
+    constexpr int kLeastTarget = 24;
+    const bool target = row.kind == Kind::Button || row.kind == Kind::ScrollBar
+                        || (row.kind == Kind::TextBox && row.enabled);
+    return target ? std::max(0, kLeastTarget - row.place.height / controls::kTwipsPerPixel) : 0;
+}
+
 std::string element(const ControlSpec &row, const web::PageForm &start)
 {
     std::ostringstream out;
@@ -142,7 +155,8 @@ std::string element(const ControlSpec &row, const web::PageForm &start)
         out << "div";
     }
     out << " id=\"" << name << "\" class=\"c " << kindClass(row.kind)
-        << (row.kind == Kind::TextBox && !row.framed ? " frameless" : "") << '"';
+        << (row.kind == Kind::TextBox && !row.framed ? " frameless" : "")
+        << (extraHeight(row) > 0 ? " small" : "") << '"';
     if (!start.visible(row.name))
         out << " hidden";
     if (!row.toolTip.empty())
@@ -207,6 +221,8 @@ std::string rule(const ControlSpec &row, std::size_t stackIndex)
         << ";--col:" << row.narrow.column << ";--rows:" << row.narrow.rows
         << ";--cols:" << row.narrow.columns << ";--f:" << controls::pointsToPixels(points)
         << "px;z-index:" << stackIndex;
+    if (extraHeight(row) > 0)
+        out << ";--extra:" << extraHeight(row) << "px";
     if (row.bold)
         out << ";font-weight:700";
     if (row.alignment != controls::Align::Left)
@@ -276,6 +292,20 @@ std::vector<const ControlSpec *> pageOrder()
     return order;
 }
 
+// [{"name": "Text1", "kind": "text", "spoken": "Maximalpunkte", "shown": true}, ...]
+std::string spokenNames(const web::PageForm &start)
+{
+    std::string json = "[";
+    for (const ControlSpec &row : controls::controlTable()) {
+        if (row.kind != Kind::Button && row.kind != Kind::TextBox && row.kind != Kind::ScrollBar)
+            continue;
+        json += std::string(json.size() > 1 ? ",\n" : "") + "{\"name\": \"" + row.name
+                + "\", \"kind\": \"" + kindClass(row.kind) + "\", \"spoken\": \"" + spokenName(row)
+                + "\", \"shown\": " + (start.visible(row.name) ? "true" : "false") + "}";
+    }
+    return json + "]\n";
+}
+
 void replace(std::string &text, std::string_view marker, const std::string &by)
 {
     const std::size_t at = text.find(marker);
@@ -290,8 +320,8 @@ void replace(std::string &text, std::string_view marker, const std::string &by)
 
 int main(int argc, char **argv)
 {
-    if (argc != 4) {
-        std::cerr << "Use: pagegenerator TEMPLATE PAGE STYLESHEET\n";
+    if (argc != 5) {
+        std::cerr << "Use: pagegenerator TEMPLATE PAGE STYLESHEET NAMES\n";
         return 2;
     }
     web::PageForm start;
@@ -317,5 +347,6 @@ int main(int argc, char **argv)
     replace(page, "@SKALIX_CONTROLS@", controls);
     std::ofstream(argv[2], std::ios::binary) << page;
     std::ofstream(argv[3], std::ios::binary) << rules;
+    std::ofstream(argv[4], std::ios::binary) << spokenNames(start);
     return 0;
 }

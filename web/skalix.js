@@ -53,6 +53,9 @@
         wasi_snapshot_preview1: {
             proc_exit(code) { throw new Error(`Skalix stopped (${code})`); },
         },
+        // The module's memory grew (a long text pasted): views of it are
+        // made anew each time, so nothing is to be done.
+        env: { emscripten_notify_memory_growth() {} },
     };
 
     // Runs a handler of the module, or, while it is still loading, as soon
@@ -181,7 +184,7 @@
     // 75 of 100 points included. The focus goes where the start-up put it
     // where the page shows the whole window to a mouse and keyboard; on a
     // touch screen no keyboard pops up uninvited.
-    if (matchMedia('(min-width: 460px) and (not (pointer: coarse))').matches)
+    if (matchMedia('(min-width: 460px) and (min-height: 500px) and (not (pointer: coarse))').matches)
         byId(form.dataset.focus)?.focus();
 
     // Compiled while it downloads; from a server that does not say it is
@@ -201,6 +204,7 @@
         .then(({ instance }) => {
             module = instance.exports;
             module._initialize();
+            performance.mark('skalix-module'); // the page computes from here on
             waiting.splice(0).forEach((handler) => handler(module));
         })
         .catch((error) => {

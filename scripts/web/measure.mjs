@@ -1,73 +1,152 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Skalix's site beside the floor page (a Qt for WebAssembly window with one
-// label and one line edit, built the same way), measured side by side in
-// one run: the bytes a browser transfers (every file compressed with
-// gzip -9 and with brotli -q 11), and the time from navigation to the first
-// frame the program has drawn (its first WebGL draw, and the frame it lands
-// in), in headless Chromium, each start in a fresh profile, alternating.
-// A benchmark: it reports and never fails on a time.
-// Use: node measure.mjs SKALIX_SITE FLOOR_SITE [STARTS]
-import { launch } from './browser.mjs';
+// Skalix's site beside the floor page, measured side by side in one run in
+// headless Chromium: the floor page is the same form as plain static HTML
+// (the two fields, two sliders, the result, the nine buttons and the 51
+// labelled key fields, one style sheet, no script), served the same way.
+//   - bytes: the whole site, raw, with gzip -9 and with brotli -q 11;
+//   - first contentful paint of each, median of STARTS starts (after one
+//     not counted), each in a fresh browser context, alternating; and
+//     Skalix's first grade shown
+//     (the page holds the start-up's grade, so it is shown with the first
+//     paint) and the moment its module has loaded and can compute;
+//   - Lighthouse 12, mobile: performance, accessibility, best practices.
+// A benchmark: it reports, and fails only where Lighthouse finds the page
+// less than fully accessible or short of best practice, never on a time.
+// Use: node measure.mjs SITE_FOLDER [STARTS]
+import { spawn } from 'node:child_process';
+import { mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { dirname, join } from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { brotliCompressSync, constants, gzipSync } from 'node:zlib';
+import { launchChromium } from './browser.mjs';
 import { serve } from './serve.mjs';
-import { siteBytes } from './sizes.mjs';
 
-const [skalixSite, floorSite, startsText] = process.argv.slice(2);
-const starts = Number(startsText) || 7;
+const [site, startsText] = process.argv.slice(2);
+const starts = Number(startsText) || 5;
+const here = dirname(fileURLToPath(import.meta.url));
 
-// Marks the first WebGL draw and the animation frame after it.
-function watchFirstFrame() {
-    window.firstFrame = new Promise((done) => {
-        for (const kind of [WebGLRenderingContext, WebGL2RenderingContext]) {
-            for (const name of ['drawArrays', 'drawElements']) {
-                const draw = kind.prototype[name];
-                kind.prototype[name] = function (...args) {
-                    if (!window.firstDraw) {
-                        window.firstDraw = performance.now();
-                        requestAnimationFrame(() => requestAnimationFrame(() => done(performance.now())));
-                    }
-                    return draw.apply(this, args);
-                };
-            }
-        }
-    });
+function floorPage() {
+    const folder = mkdtempSync(join(tmpdir(), 'skalix-floor-'));
+    const field = (id, label, value = '') =>
+        `<label for="${id}">${label}</label><input id="${id}" value="${value}" inputmode="decimal">`;
+    const key = Array.from({ length: 51 }, (_, i) =>
+        field(`k${i}`, `Note ${1 + Math.floor(i / 10)},${i % 10}`)).join('\n');
+    const buttons = ['Ende', '?', 'Berechnen', 'IHK', 'Linear', 'Standard', 'Kommanoten', 'Alle', 'MSS']
+        .map((caption) => `<button type="button">${caption}</button>`).join('\n');
+    writeFileSync(join(folder, 'index.html'), `<!doctype html>
+<html lang="de"><head><meta charset="utf-8"><meta name="viewport" content="width=device-width, initial-scale=1">
+<title>Floor</title><link rel="stylesheet" href="floor.css"></head><body><main>
+${field('max', 'Maximalpunkte', '100')}<input type="range" aria-label="Maximum" value="100">
+${field('reached', 'Erreichte Punkte', '75')}<input type="range" aria-label="Erreicht" value="75">
+<output aria-label="Erreichte Note">2,6</output>
+${buttons}
+${key}
+</main></body></html>
+`);
+    writeFileSync(join(folder, 'floor.css'),
+        'body{font-family:sans-serif;background:#d4d0c8}main{max-width:444px;margin:8px auto}'
+        + 'label{display:inline-block;width:8rem}input{width:3rem}button{margin:2px}\n');
+    return folder;
 }
 
-async function firstFrame(browser, address) {
+function siteBytes(folder) {
+    const total = { raw: 0, gzip: 0, brotli: 0 };
+    for (const name of readdirSync(folder)) {
+        const data = readFileSync(join(folder, name));
+        total.raw += data.length;
+        total.gzip += gzipSync(data, { level: 9 }).length;
+        total.brotli += brotliCompressSync(data, { params: { [constants.BROTLI_PARAM_QUALITY]: 11 } }).length;
+    }
+    return total;
+}
+
+// First contentful paint, and Skalix's module, of one start.
+async function start(browser, address) {
     const context = await browser.createBrowserContext();
     const page = await context.newPage();
     await page.setViewport({ width: 800, height: 760 });
-    await page.evaluateOnNewDocument(watchFirstFrame);
-    await page.goto(address);
-    const time = await page.evaluate(() => window.firstFrame);
+    await page.goto(address, { waitUntil: 'load' });
+    const times = await page.evaluate(async () => {
+        const paint = await new Promise((done) => new PerformanceObserver((list, observer) => {
+            const entry = list.getEntriesByName('first-contentful-paint')[0];
+            if (entry) {
+                observer.disconnect();
+                done(entry.startTime);
+            }
+        }).observe({ type: 'paint', buffered: true }));
+        for (let i = 0; i < 100 && !performance.getEntriesByName('skalix-module').length; ++i)
+            await new Promise((done) => setTimeout(done, 20));
+        return { paint, module: performance.getEntriesByName('skalix-module')[0]?.startTime };
+    });
     await context.close();
-    return time;
+    return times;
+}
+
+function lighthouse(address) {
+    return new Promise((done, fail) => {
+        const run = spawn(join(here, 'node_modules/.bin/lighthouse'), [address,
+            '--only-categories=performance,accessibility,best-practices', '--output=json',
+            '--output-path=stdout', '--quiet', '--chrome-flags=--headless=new --no-sandbox'],
+        { env: { ...process.env, CHROME_PATH: process.env.CHROMIUM || '/usr/bin/chromium' } });
+        let json = '';
+        run.stdout.on('data', (data) => { json += data; });
+        run.on('close', (code) => (code ? fail(new Error(`lighthouse ended with ${code}`)) : done(JSON.parse(json))));
+    });
 }
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
-const megabytes = (bytes) => (bytes / 1e6).toFixed(2);
+const kilobytes = (bytes) => `${(bytes / 1024).toFixed(1)} KB`;
 
-const sites = { Skalix: skalixSite, floor: floorSite };
-const servers = {};
-for (const [name, folder] of Object.entries(sites))
-    servers[name] = await serve(folder);
-const browser = await launch();
+const floor = floorPage();
+const servers = { Skalix: await serve(site), floor: await serve(floor) };
+const addressOf = (name) => `http://127.0.0.1:${servers[name].address().port}/`;
 const times = { Skalix: [], floor: [] };
+let failed = false;
 try {
-    for (let run = 0; run < starts; ++run) {
-        for (const name of run % 2 ? ['floor', 'Skalix'] : ['Skalix', 'floor'])
-            times[name].push(await firstFrame(browser, `http://127.0.0.1:${servers[name].address().port}/`));
+    const browser = await launchChromium();
+    try {
+        // One start of each first, not counted: the first start of a page
+        // reads the browser's own files from disk.
+        for (const name of ['Skalix', 'floor'])
+            await start(browser, addressOf(name));
+        for (let run = 0; run < starts; ++run) {
+            for (const name of run % 2 ? ['floor', 'Skalix'] : ['Skalix', 'floor'])
+                times[name].push(await start(browser, addressOf(name)));
+        }
+    } finally {
+        await browser.close();
+    }
+    const report = await lighthouse(addressOf('Skalix'));
+    const score = (category) => Math.round(report.categories[category].score * 100);
+
+    console.log(`| | raw | gzip -9 | brotli -q 11 | first contentful paint (median of ${starts}) |`);
+    console.log('|---|---|---|---|---|');
+    for (const [name, folder] of [['Skalix', site], ['floor page', floor]]) {
+        const bytes = siteBytes(folder);
+        const paint = median(times[name === 'Skalix' ? 'Skalix' : 'floor'].map((t) => t.paint));
+        console.log(`| ${name} | ${kilobytes(bytes.raw)} | ${kilobytes(bytes.gzip)} | ${kilobytes(bytes.brotli)} | ${Math.round(paint)} ms |`);
+    }
+    const paints = (name) => times[name].map((t) => t.paint);
+    const ratio = median(paints('Skalix')) / median(paints('floor'));
+    const module = median(times.Skalix.map((t) => t.module));
+    console.log(`First contentful paint, Skalix ÷ floor: ${ratio.toFixed(2)} (goal: at most 1.3; each: `
+                + `${paints('Skalix').map(Math.round).join(', ')} / ${paints('floor').map(Math.round).join(', ')} ms)`);
+    console.log(`First grade shown: with the first paint, ${Math.round(median(paints('Skalix')))} ms `
+                + `(${(median(paints('Skalix')) / median(paints('floor'))).toFixed(2)} × the floor's first paint; goal: at most 2); `
+                + `the module computes from ${Math.round(module)} ms (${(module / median(paints('floor'))).toFixed(2)} ×)`);
+    console.log(`Lighthouse ${report.lighthouseVersion}, mobile: performance ${score('performance')}, `
+                + `accessibility ${score('accessibility')}, best practices ${score('best-practices')}`);
+    for (const category of ['accessibility', 'best-practices']) {
+        if (score(category) < 100) {
+            failed = true;
+            const audits = report.categories[category].auditRefs
+                .filter((ref) => ref.weight > 0 && report.audits[ref.id].score !== 1).map((ref) => ref.id);
+            console.log(`FAIL: Lighthouse ${category} ${score(category)}: ${audits.join(', ')}`);
+        }
     }
 } finally {
-    await browser.close();
     Object.values(servers).forEach((server) => server.close());
+    rmSync(floor, { recursive: true, force: true });
 }
-
-console.log('| | raw | gzip -9 | brotli -q 11 | first frame (median of ' + starts + ') |');
-console.log('|---|---|---|---|---|');
-for (const [name, folder] of Object.entries(sites)) {
-    const bytes = siteBytes(folder);
-    console.log(`| ${name} | ${megabytes(bytes.raw)} MB | ${megabytes(bytes.gzip)} MB | ` +
-                `${megabytes(bytes.brotli)} MB | ${Math.round(median(times[name]))} ms |`);
-}
-console.log(`Skalix ÷ floor, first frame: ${(median(times.Skalix) / median(times.floor)).toFixed(2)}` +
-            ` (each: ${times.Skalix.map(Math.round).join(', ')} / ${times.floor.map(Math.round).join(', ')} ms)`);
+process.exit(failed ? 1 : 0);

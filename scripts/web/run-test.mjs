@@ -6,12 +6,12 @@
 // (scripts/web/run-test.sh).
 // Use: node run-test.mjs SITE_FOLDER [OUTPUT_FILE]
 import { writeFileSync } from 'node:fs';
-import { launch } from './browser.mjs';
+import { launchChromium } from './browser.mjs';
 import { serve } from './serve.mjs';
 
 const [site, outputFile] = process.argv.slice(2);
 const server = await serve(site);
-const browser = await launch();
+const browser = await launchChromium();
 const lines = [];
 let status = 1;
 try {

@@ -14,7 +14,7 @@ name=$(basename "$test" .js)
 cp "$test" "${test%.js}.wasm" "$site/"
 cat >"$site/index.html" <<PAGE
 <!doctype html>
-<html lang="en"><meta charset="utf-8"><title>$name</title>
+<html lang="en"><meta charset="utf-8"><title>$name</title><link rel="icon" href="data:,">
 <script>var Module = { onExit: (status) => console.log('Exit status: ' + status) };</script>
 <script src="$name.js"></script>
 PAGE

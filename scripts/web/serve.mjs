@@ -5,6 +5,7 @@
 // as validators, "not modified" to a browser that has the file already,
 // and no caching rule (no Cache-Control), as a school's server would send.
 // Use: node scripts/web/serve.mjs FOLDER [PORT]   (or import serve())
+//   PORT 8080 unless given; 0 takes a free one.
 import { createReadStream, statSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { extname, join, normalize, resolve, sep } from 'node:path';
@@ -28,7 +29,8 @@ const types = {
 };
 
 // Serves the folder; resolves to the running server once it listens. Each
-// request served is counted in server.requests, by path.
+// request is counted in server.requests, and each file sent whole (not
+// "not modified") in server.sent, by path.
 export function serve(folder, port = 0) {
     const root = resolve(folder);
     const server = createServer((request, response) => {
@@ -54,6 +56,7 @@ export function serve(folder, port = 0) {
                 response.writeHead(304, headers).end();
                 return;
             }
+            server.sent.set(path, (server.sent.get(path) || 0) + 1);
             response.writeHead(200, {
                 ...headers,
                 'Content-Type': types[extname(file)] || 'application/octet-stream',
@@ -65,11 +68,12 @@ export function serve(folder, port = 0) {
         }
     });
     server.requests = new Map();
+    server.sent = new Map();
     return new Promise((done) => server.listen(port, '127.0.0.1', () => done(server)));
 }
 
 if (process.argv[1] === fileURLToPath(import.meta.url)) {
     const [folder, port] = process.argv.slice(2);
-    const server = await serve(folder || '.', Number(port) || 8080);
+    const server = await serve(folder || '.', port === undefined ? 8080 : Number(port));
     console.log(`Serving ${resolve(folder || '.')} on http://127.0.0.1:${server.address().port}/ (Ctrl+C ends it)`);
 }

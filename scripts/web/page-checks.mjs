@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Checks run inside the page, in any browser: each function stands alone,
+// so that a test hands it to the page as it is (puppeteer's evaluate,
+// WebDriver's execute).
+
+// Text a reader cannot read whole: a caption running out of its control,
+// a line of it under another control, a field's value wider than the
+// field. Every shown control of the window, as the page lays it out now.
+export function textCut() {
+    const problems = [];
+    for (const control of document.querySelectorAll('#FormSkalix .c')) {
+        const box = control.getBoundingClientRect();
+        if (!box.width || !box.height)
+            continue; // hidden
+        if (control.matches('input[type="text"]')) {
+            if (control.scrollWidth > control.clientWidth + 1)
+                problems.push(`${control.id}: "${control.value}" is wider than its field`);
+            continue;
+        }
+        const texts = document.createTreeWalker(control, NodeFilter.SHOW_TEXT);
+        for (let text; (text = texts.nextNode());) {
+            if (text.parentElement.closest('.sr-only') || !text.textContent.trim())
+                continue;
+            const range = document.createRange();
+            range.selectNodeContents(text);
+            for (const line of range.getClientRects()) {
+                if (!line.width)
+                    continue;
+                const words = `${control.id} ("${text.textContent.slice(0, 24)}")`;
+                if (line.left < box.left - 1 || line.right > box.right + 1 || line.bottom > box.bottom + 1)
+                    problems.push(`${words} runs out of its control`);
+                // Points over the whole line, its descenders included.
+                for (const x of [line.left + 1, line.left + line.width / 2, line.right - 1]) {
+                    for (const y of [line.top + line.height * 0.2, line.top + line.height * 0.85]) {
+                        const seen = document.elementFromPoint(x, y);
+                        if (seen && !control.contains(seen)) {
+                            problems.push(`${words} lies under ${seen.id || seen.tagName}`);
+                            break;
+                        }
+                    }
+                }
+            }
+        }
+    }
+    return problems;
+}
