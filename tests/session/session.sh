@@ -1,0 +1,173 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# What the session tests share, sourced by them: a desktop of their own (a
+# virtual X display with a window manager, or headless Weston), a D-Bus
+# session with the accessibility bus, and the Orca screen reader with its
+# debug log, in which the tests read every utterance a blind user would
+# hear.
+#
+# A test skips (exit 77, which CTest reports as skipped) only where a tool
+# it needs is not installed. Whatever is installed but slow to start (the
+# display, the window manager, the bus, the screen reader, a busy machine's
+# browser) is waited for, up to a minute; one that does not come fails the
+# test, with its log.
+#
+# The caller sets $work (a private folder, removed on exit by cleanup).
+
+skip() { echo "SKIPPED: $*"; exit 77; }
+fail() { echo "FAIL: $*"; exit 1; }
+
+# require TOOL...: every tool on the PATH, or the test is skipped.
+require() {
+    local tool
+    for tool; do
+        command -v "$tool" >/dev/null || skip "$tool is not installed"
+    done
+}
+
+readonly session_wait=${SKALIX_SESSION_WAIT:-60}
+
+# wait_until WHAT LOG COMMAND...: runs COMMAND every tenth of a second until
+# it succeeds; after a minute fails, saying WHAT did not happen, with the
+# end of LOG (a file, or - for none).
+wait_until() {
+    local what=$1 log=$2 started=$SECONDS
+    shift 2
+    until "$@" >/dev/null 2>&1; do
+        if ((SECONDS - started >= session_wait)); then
+            echo "FAIL: $what (waited ${session_wait} s)"
+            [ "$log" != - ] && [ -f "$log" ] && tail -n 20 "$log" | sed 's/^/    /'
+            exit 1
+        fi
+        sleep 0.1
+    done
+}
+
+# Everything below the caller's own start runs in a D-Bus session of its
+# own: call this first, with the caller's arguments.
+in_own_session() {
+    require dbus-run-session
+    if [ -z "${SKALIX_IN_SESSION:-}" ]; then
+        exec env SKALIX_IN_SESSION=1 dbus-run-session -- "$0" "$@"
+    fi
+}
+
+# A virtual X display (Xvfb picks a free one and names it once it takes
+# connections) with openbox, which activates new windows as a desktop does.
+start_x_desktop() {
+    require Xvfb openbox xprop
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x768x24}" -nolisten tcp 3>"$work/display" \
+        >"$work/xvfb.log" 2>&1 &
+    wait_until "Xvfb did not take connections" "$work/xvfb.log" test -s "$work/display"
+    export DISPLAY=:$(cat "$work/display")
+    openbox >"$work/openbox.log" 2>&1 &
+    wait_until "the window manager (openbox) did not start" "$work/openbox.log" \
+        sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
+}
+
+# The accessibility bus of this D-Bus session.
+start_accessibility_bus() {
+    local launcher=/usr/libexec/at-spi-bus-launcher
+    [ -x "$launcher" ] || skip "the accessibility bus (at-spi2-core) is not installed"
+    require dbus-send
+    "$launcher" --launch-immediately >"$work/bus.log" 2>&1 &
+    wait_until "the accessibility bus did not start" "$work/bus.log" accessibility_bus_address
+}
+
+accessibility_bus_address() {
+    dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
+        org.a11y.Bus.GetAddress | tr -d ' ' | grep .
+}
+
+# Orca, with its settings in a fresh home folder, in English, its debug log
+# in $orca_log. Orca writes that log through a buffer, which a file would
+# hold back for kilobytes at a time; on a terminal it writes each line at
+# once. So Orca gets one from script(1), which copies everything written to
+# it into the log as it comes. Returns once Orca has registered every event
+# it listens to with the bus's registry: a program asks for that list once,
+# as it starts, and misses what comes later (on a desktop Orca starts with
+# the session).
+start_orca() {
+    require orca script
+    # Orca runs once per user, and will not start while another Orca is
+    # there, not even one that has ended and is not yet reaped. A screen
+    # reader of the user's own is left alone.
+    pgrep -x -r R,S,D,T orca >/dev/null && skip "an Orca of the user's own is running"
+    wait_until "an ended Orca was not reaped" - sh -c '! pgrep -x orca'
+    mkdir -p -m 700 "$work/runtime"
+    export HOME=$work XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config \
+        XDG_DATA_HOME=$work/data LANG=C.UTF-8 LANGUAGE= LC_ALL=
+    orca_log=$work/orca.log
+    script -qfc "orca --debug-file=/dev/tty" "$orca_log" >/dev/null 2>&1 &
+    orca=$!
+    wait_until "Orca did not start" "$orca_log" grep -q "ORCA: Startup complete" "$orca_log"
+    local previous=-1 now
+    for _ in $(seq 100); do
+        now=$(listened_events)
+        [ "$now" -gt 0 ] && [ "$now" = "$previous" ] && break
+        previous=$now
+        sleep 0.3
+    done
+}
+
+listened_events() {
+    /usr/bin/python3 - "$(accessibility_bus_address)" <<'PYTHON' 2>/dev/null || echo 0
+import sys
+from gi.repository import Gio
+flags = (Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
+         | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION)
+bus = Gio.DBusConnection.new_for_address_sync(sys.argv[1], flags, None, None)
+reply = bus.call_sync("org.a11y.atspi.Registry", "/org/a11y/atspi/registry",
+                      "org.a11y.atspi.Registry", "GetRegisteredEvents", None, None,
+                      Gio.DBusCallFlags.NONE, 2000, None)
+print(len(reply.unpack()[0]))
+PYTHON
+}
+
+# Ends Orca (script(1) then reaps it and ends) and every other job, and
+# removes $work.
+cleanup() {
+    if [ -n "${orca:-}" ]; then
+        pkill -P "$orca" 2>/dev/null
+        for _ in $(seq 50); do
+            kill -0 "$orca" 2>/dev/null || break
+            sleep 0.1
+        done
+    fi
+    kill $(jobs -p) 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+
+# The next line of Orca's log.
+next_line() { echo $(($(wc -l <"$orca_log") + 1)); }
+
+# What Orca spoke since line $1 of its log, one utterance a line.
+spoken_since() {
+    tail -n +"$1" "$orca_log" | tr -d '\r' |
+        sed -n "s/^.* - SPEECH OUTPUT: '\(.*\)' *{'established.*$/\1/p"
+}
+
+# heard PATTERN LINE: waits for Orca to speak words matching the pattern
+# after line LINE of its log (Orca takes its time over the focus), and
+# prints them; after a minute fails with what it did say.
+heard() {
+    local started=$SECONDS
+    until spoken_since "$2" | grep -E -- "$1"; do
+        if ((SECONDS - started >= session_wait)); then
+            echo "FAIL: Orca did not say /$1/; it said:"
+            spoken_since "$2" | sed 's/^/    /'
+            exit 1
+        fi
+        sleep 0.1
+    done
+}
+
+# press_until PATTERN KEY...: presses the keys, then waits for Orca to speak
+# words matching the pattern.
+press_until() {
+    local pattern=$1 from
+    shift
+    from=$(next_line)
+    xdotool key --delay 150 "$@" 2>/dev/null
+    heard "$pattern" "$from"
+}
