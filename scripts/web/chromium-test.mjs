@@ -9,6 +9,8 @@
 //     and a laptop's page zoomed to 200 %: no scrolling sideways, every
 //     target at least 24 × 24, a number keypad for the number fields,
 //     input text of at least 16 pixels, and no caption or value cut;
+//   - cells pasted from a spreadsheet: the number of one, none of two, and
+//     Undo takes the paste back;
 //   - the copy for offline use: with the server gone, a reload opens the
 //     page, which still computes;
 //   - an update on an ordinary server (dates, no caching rule): the second
@@ -145,6 +147,38 @@ async function fitsThePhone(browser, address) {
     await page.browserContext().close();
 }
 
+// Pasting as from a spreadsheet: a cell with its line break gives its
+// number, Undo brings back what the field held, two cells are no number.
+async function pastesCells(browser, address) {
+    const page = await openPage(browser, address);
+    await page.browserContext().overridePermissions(new URL(address).origin,
+                                                    ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
+    await page.bringToFront();
+    const paste = async (text) => {
+        await page.evaluate((cells) => navigator.clipboard.writeText(cells), text);
+        await page.focus('[id="Text2"]');
+        await page.evaluate(() => document.getElementById('Text2').select());
+        await page.keyboard.down('Control');
+        await page.keyboard.press('KeyV');
+        await page.keyboard.up('Control');
+    };
+    const shows = async (points, grade) => {
+        await page.waitForFunction((p, g) => document.getElementById('Text2').value === p
+                                   && document.getElementById('Text3').value === g,
+                                   { timeout: 5000 }, points, grade)
+            .catch(() => { throw new Error(`not ${points} and ${grade}`); });
+    };
+    await paste('45\r\n');
+    await shows('45', '4,6');
+    await page.keyboard.down('Control');
+    await page.keyboard.press('KeyZ');
+    await page.keyboard.up('Control');
+    await shows('75', '2,6');
+    await paste('45\r\n50\r\n');
+    await shows('45 50', '2,6');
+    await page.browserContext().close();
+}
+
 async function waitForServiceWorker(page) {
     await page.evaluate(async () => {
         await navigator.serviceWorker.ready;
@@ -272,6 +306,7 @@ try {
     await check('axe-core finds no WCAG 2.2 A or AA violation on a wide screen', () => noAxeViolations(browser, address, { width: 800, height: 760 }, 'wide'));
     await check('axe-core finds no WCAG 2.2 A or AA violation on a phone', () => noAxeViolations(browser, address, phone, 'phone'));
     await check('on a phone: no scrolling sideways, targets, keypad, text whole and large enough, a tap and typing', () => fitsThePhone(browser, address));
+    await check('a pasted cell gives its number, Undo takes it back, two cells are no number', () => pastesCells(browser, address));
     await check('a reload with the server gone opens the page, which computes', () => worksOffline(browser));
     await check('the second visit after an update runs the new version, whole', () => updatesOnTheSecondVisit(browser));
     await check('a first visit fetches at most 150 KB (gzip -9), each file once', () => smallEnough(browser));
