@@ -7,9 +7,12 @@
 #include "ui/formskalix.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -193,13 +196,17 @@ void TestBadInput::pastedCells_data()
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<QString>("text");   // what the field then holds
     QTest::addColumn<QString>("result"); // with 100 maximum and 60 reached: 3,6
+    QTest::addColumn<bool>("fromMenu");  // the context menu's "Paste", not the keys
 
-    QTest::newRow("reached, cell with line feed") << "Text2" << "45\n" << "45" << "4,6";
-    QTest::newRow("reached, cell with CR LF") << "Text2" << "45\r\n" << "45" << "4,6";
-    QTest::newRow("maximum, cell with CR LF") << "Text1" << "120\r\n" << "120" << "4,4";
-    QTest::newRow("key field 3,6, cell with CR LF") << "Text4(26)" << "59\r\n" << "59" << "3,5";
+    QTest::newRow("reached, cell with line feed") << "Text2" << "45\n" << "45" << "4,6" << false;
+    QTest::newRow("reached, cell with CR LF") << "Text2" << "45\r\n" << "45" << "4,6" << false;
+    QTest::newRow("maximum, cell with CR LF") << "Text1" << "120\r\n" << "120" << "4,4" << false;
+    QTest::newRow("key field 3,6, cell with CR LF")
+        << "Text4(26)" << "59\r\n" << "59" << "3,5" << false;
     QTest::newRow("reached, two cells: no number")
-        << "Text2" << "45\r\n50\r\n" << "45\r\n50" << "3,6";
+        << "Text2" << "45\r\n50\r\n" << "45\r\n50" << "3,6" << false;
+    QTest::newRow("reached, cell with CR LF, from the menu")
+        << "Text2" << "45\r\n" << "45" << "4,6" << true;
     // clang-format on
 }
 
@@ -209,13 +216,35 @@ void TestBadInput::pastedCells()
     QFETCH(QString, clipboard);
     QFETCH(QString, text);
     QFETCH(QString, result);
+    QFETCH(bool, fromMenu);
     MessageWatch watch;
     FormSkalix form;
     form.findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("60"));
     QGuiApplication::clipboard()->setText(clipboard);
     auto *pasteInto = form.findChild<QLineEdit *>(field);
     pasteInto->selectAll();
-    QTest::keySequence(pasteInto, QKeySequence::Paste);
+    const QString before = pasteInto->text();
+    if (fromMenu) {
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2),
+                                pasteInto->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(pasteInto, &click);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        const auto actions = menu->actions();
+        const auto paste = std::find_if(actions.begin(), actions.end(), [](QAction *action) {
+            return action->text().contains(QKeySequence(QKeySequence::Paste).toString());
+        });
+        QVERIFY(paste != actions.end());
+        (*paste)->trigger();
+        menu->close();
+    } else {
+        QTest::keySequence(pasteInto, QKeySequence::Paste);
+    }
+    QCOMPARE(pasteInto->text(), text);
+    // One step of the undo history, as any paste.
+    QTest::keySequence(pasteInto, QKeySequence::Undo);
+    QCOMPARE(pasteInto->text(), before);
+    QTest::keySequence(pasteInto, QKeySequence::Redo);
     QCOMPARE(pasteInto->text(), text);
     form.Command8_Click(); // a key field counts once evaluated
     QCOMPARE(form.findChild<QLineEdit *>(QStringLiteral("Text3"))->text(), result);

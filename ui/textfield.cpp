@@ -1,7 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "textfield.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QStyleOptionFrame>
 #include <QValidator>
 
@@ -29,10 +36,29 @@ bool isPastedBreak(QChar c)
     }
 }
 
-// Every change of a field's text passes its validator, whether typed,
-// pasted, dropped, set by the program or through the accessibility bus, so
-// this is the one place where breaks at either end are taken off. It
-// accepts every text.
+// The breaks at either end of a text, and where the rest begins and ends.
+std::pair<qsizetype, qsizetype> withoutBreaks(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isPastedBreak(text[begin]))
+        ++begin;
+    while (end > begin && isPastedBreak(text[end - 1]))
+        --end;
+    return {begin, end};
+}
+
+QString trimmedBreaks(const QString &text)
+{
+    const auto [begin, end] = withoutBreaks(text);
+    return text.sliced(begin, end - begin);
+}
+
+// Every change of a field's text passes its validator, so breaks that come
+// some other way (set through the accessibility bus, say) are taken off
+// here as well. Pasted and dropped texts are trimmed before they go in, so
+// that the field keeps its undo history, which a validator's change would
+// clear. It accepts every text.
 class BreakTrimmer : public QValidator
 {
 public:
@@ -40,12 +66,7 @@ public:
 
     State validate(QString &text, int &position) const override
     {
-        qsizetype begin = 0;
-        qsizetype end = text.size();
-        while (begin < end && isPastedBreak(text[begin]))
-            ++begin;
-        while (end > begin && isPastedBreak(text[end - 1]))
-            --end;
+        const auto [begin, end] = withoutBreaks(text);
         if (begin > 0 || end < text.size()) {
             text = text.sliced(begin, end - begin);
             position = int(qBound(qsizetype(0), position - begin, text.size()));
@@ -60,6 +81,71 @@ TextField::TextField(bool framed, QWidget *parent) : QLineEdit(parent)
 {
     setFrame(framed);
     setValidator(new BreakTrimmer(this));
+}
+
+void TextField::insertTrimmed(const QString &text)
+{
+    if (!isReadOnly())
+        insert(trimmedBreaks(text)); // one step of the undo history
+}
+
+void TextField::pasteTrimmed() { insertTrimmed(QGuiApplication::clipboard()->text()); }
+
+void TextField::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Paste)) {
+        pasteTrimmed();
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+// The middle button pastes the selection where the window system has one,
+// where the press put the cursor.
+void TextField::mouseReleaseEvent(QMouseEvent *event)
+{
+    const QClipboard *clipboard = QGuiApplication::clipboard();
+    if (event->button() == Qt::MiddleButton && clipboard->supportsSelection()) {
+        deselect();
+        insertTrimmed(clipboard->text(QClipboard::Selection));
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+// Qt's own menu, its "Paste" ("Einfügen") pasting as the keyboard does.
+// Qt names that action only by its caption, which ends in its shortcut.
+void TextField::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const QString pasteKey =
+        u'\t' + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+    for (QAction *action : menu->actions()) {
+        if (action->text().endsWith(pasteKey)) {
+            disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, this, &TextField::pasteTrimmed);
+        }
+    }
+    menu->popup(event->globalPos());
+}
+
+void TextField::dropEvent(QDropEvent *event)
+{
+    if (!event->mimeData()->hasText()) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    QMimeData trimmed;
+    trimmed.setText(trimmedBreaks(event->mimeData()->text()));
+    QDropEvent drop(event->position(), event->possibleActions(), &trimmed, event->buttons(),
+                    event->modifiers(), event->type());
+    drop.setDropAction(event->dropAction());
+    QLineEdit::dropEvent(&drop);
+    event->setDropAction(drop.dropAction());
+    event->setAccepted(drop.isAccepted());
 }
 
 void TextField::paintEvent(QPaintEvent *event)

@@ -14,17 +14,27 @@
 // Line breaks and tabs at either end of a text never stay in the field: a
 // cell copied from a spreadsheet comes with a line break ("45\r\n"), which
 // a one-line field would keep and show as blanks after the number. Inside
-// a text they stay, and such a text reads as no number.
+// a text they stay, and such a text reads as no number. What is pasted or
+// dropped is trimmed before it goes in, so it goes in as one step of the
+// field's undo history, as any paste does.
 class TextField : public QLineEdit
 {
     Q_OBJECT
 public:
     TextField(bool framed, QWidget *parent);
 
+    // Paste, with the breaks at either end taken off.
+    void pasteTrimmed();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
+    void insertTrimmed(const QString &text);
     bool textFits() const;
     void lendMargins(bool fits);
 };
