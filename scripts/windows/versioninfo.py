@@ -3,7 +3,8 @@
 """Checks the version information of skalix.exe and of its installer: both
 filed under German (Germany), language 0407, as Windows looks for it; the
 program's version; and the installer saying of itself what the program
-says, but for its own file name.
+says, but for its own file name and its description, which names the
+setup ("Skalix 1.00 Setup").
 
 Usage: versioninfo.py VERSION SKALIX.EXE SETUP.EXE
 Exits with 0 when all holds, 1 at the first thing that does not.
@@ -51,6 +52,11 @@ def main(version, program, setup):
             print(f"FAIL: {path}: version {strings.get('FileVersion')!r}, not {version!r}")
             return 1
         strings.pop("OriginalFilename", None)
+        description = strings.pop("FileDescription", None)
+        wanted = f"Skalix {version} Setup" if path == setup else description
+        if not description or description != wanted:
+            print(f"FAIL: {path} describes itself as {description!r}")
+            return 1
         told[path] = strings
     if told[program] != told[setup]:
         print(f"FAIL: the installer says {told[setup]}, the program {told[program]}")
