@@ -6,7 +6,7 @@ accessible names and presses buttons. Used to check the real program on a
 real desktop, where no test code runs inside it.
 
 Usage: accessible.py APP STEP...
-  expect NAME TEXT   the text control called NAME shows TEXT (waits up to 10 s)
+  expect NAME TEXT   the text control called NAME shows TEXT (waits up to 60 s)
   type NAME TEXT     makes TEXT the whole text of the field called NAME
   press NAME         presses the button called NAME
 Exits with 0 when every step passed, 1 at the first that failed.
@@ -24,7 +24,8 @@ from gi.repository import Atspi  # noqa: E402
 # of the library; its successor is not there yet.
 warnings.filterwarnings("ignore", category=DeprecationWarning)
 
-TIMEOUT = 10.0
+# A busy machine is waited for, up to a minute, as in every session test.
+TIMEOUT = 60.0
 
 
 def find_application(name):

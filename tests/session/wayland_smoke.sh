@@ -4,42 +4,26 @@
 # Skalix on Qt's wayland platform with no X display to fall back to, checked
 # from outside through the accessibility bus: the window shows 2,6, typing 60
 # into the reached points gives 3,6, and "Ende" ends it with status 0.
-# Where Weston or the accessibility bus cannot start, the test says so and
-# exits with 77, which CTest reports as skipped.
+# Skipped (77) only where a tool it needs is not installed (session.sh).
 # Usage: wayland_smoke.sh SKALIX
 set -uo pipefail
 skalix=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
-skip() { echo "SKIPPED: $*"; exit 77; }
+source "$here/session.sh"
 
-command -v weston >/dev/null || skip "weston is not installed"
-command -v dbus-run-session >/dev/null || skip "dbus-run-session is not installed"
-launcher=/usr/libexec/at-spi-bus-launcher
-[ -x "$launcher" ] || skip "the accessibility bus (at-spi2-core) is not installed"
+require weston
 /usr/bin/python3 -c 'import gi; gi.require_version("Atspi", "2.0")' 2>/dev/null ||
     skip "python3-pyatspi is not installed"
-
-# Everything below runs in a D-Bus session of its own.
-if [ -z "${SKALIX_IN_SESSION:-}" ]; then
-    exec env SKALIX_IN_SESSION=1 dbus-run-session -- "$0" "$@"
-fi
-
+in_own_session "$@"
 work=$(mktemp -d)
+trap cleanup EXIT
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-trap 'kill $(jobs -p) 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
 
 socket=skalix-test
 weston --backend=headless-backend.so --socket=$socket --idle-time=0 >"$work/weston.log" 2>&1 &
-for _ in $(seq 100); do
-    [ -S "$XDG_RUNTIME_DIR/$socket" ] && break
-    sleep 0.1
-done
-[ -S "$XDG_RUNTIME_DIR/$socket" ] ||
-    skip "Weston could not start: $(tail -n 3 "$work/weston.log" | tr '\n' ' ')"
-
-"$launcher" --launch-immediately >/dev/null 2>&1 &
-sleep 0.5
+wait_until "Weston did not start" "$work/weston.log" test -S "$XDG_RUNTIME_DIR/$socket"
+start_accessibility_bus
 
 env -u DISPLAY WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
     "$skalix" >"$work/skalix.log" 2>&1 &
