@@ -25,6 +25,7 @@
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QStyle>
+#include <QWindow>
 
 namespace {
 
@@ -75,6 +76,14 @@ FormSkalix::FormSkalix(QWidget *parent) : QWidget(parent)
     // Made last, so that it starts at the top of the stack, and hidden.
     m_focusRing = new FocusRing(m_client);
     m_announcer = new Announcer(this);
+    m_frameWatch.setInterval(kFrameWatchIntervalMs);
+    connect(&m_frameWatch, &QTimer::timeout, this, [this] {
+        if (++m_frameWatchTicks >= kFrameWatchTicks) {
+            m_frameWatch.stop();
+            m_frameWatchTicks = 0;
+        }
+        fitAgainOnceFramed();
+    });
     connect(qApp, &QApplication::focusChanged, this, &FormSkalix::followFocus);
     wireEvents(byName);
     Form_Load();
@@ -145,13 +154,50 @@ void FormSkalix::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     m_scroller->resize(size()); // fills the window
+    fitAgainOnceFramed();
 }
 
 void FormSkalix::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         fitIntoScreen();
+        m_fittedFrame = frameMarginsNow();
+        // Where the frame comes with no move or resize to tell (Wayland,
+        // where Qt draws it), it is looked for a few times as the window
+        // first appears.
+        m_frameWatch.start();
+    }
+}
+
+void FormSkalix::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    fitAgainOnceFramed();
+}
+
+// The frame around the window: the window manager's title bar and border.
+QMargins FormSkalix::frameMarginsNow() const
+{
+    const QRect framed = frameGeometry();
+    const QRect inner = geometry();
+    return {inner.left() - framed.left(), inner.top() - framed.top(),
+            framed.right() - inner.right(), framed.bottom() - inner.bottom()};
+}
+
+// A window manager frames the window only once it is on the screen: its
+// frame is known from then on. A window fitted without it is fitted
+// again, with it; one that fits the screen either way stays as it is.
+void FormSkalix::fitAgainOnceFramed()
+{
+    if (!m_fittedFrame || !isVisible()
+        || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        return;
+    const QMargins frame = frameMarginsNow();
+    if (frame == *m_fittedFrame)
+        return;
+    m_fittedFrame = frame;
+    fitIntoScreen();
 }
 
 // Nothing of the window may lie beyond its screen's free area (the desktop
@@ -165,21 +211,30 @@ void FormSkalix::fitIntoScreen()
     if (!on)
         return;
     const QRect room = on->availableGeometry();
-    const QRect framed = frameGeometry();
-    const QMargins frame(geometry().left() - framed.left(), geometry().top() - framed.top(),
-                         framed.right() - geometry().right(),
-                         framed.bottom() - geometry().bottom());
+    const QMargins frame = frameMarginsNow();
     const QSize most = room.size().shrunkBy(frame);
-    QSize wanted = size();
-    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroller);
-    if (wanted.height() > most.height())
-        wanted.rwidth() += bar;
-    if (wanted.width() > most.width())
-        wanted.rheight() += bar;
+    const QSize laidOut = m_client->size();
+    const bool fits = most.expandedTo(laidOut) == most;
+    // Where the window fits, no scroll bar shows, not even where a window
+    // manager rounds its size down by a pixel of the screen (at 150 %, one
+    // that sizes windows in steps of two): that pixel is the window's
+    // empty margin.
+    const Qt::ScrollBarPolicy bars = fits ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
+    m_scroller->setVerticalScrollBarPolicy(bars);
+    m_scroller->setHorizontalScrollBarPolicy(bars);
+    QSize wanted = fits ? laidOut : size();
+    // Room for the scroll bar beside the controls, and a pixel more for a
+    // window manager's rounding.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroller) + 1;
+    if (!fits && wanted.height() > most.height())
+        wanted.rwidth() = std::max(wanted.width(), laidOut.width() + bar);
+    if (!fits && wanted.width() > most.width())
+        wanted.rheight() = std::max(wanted.height(), laidOut.height() + bar);
     wanted = wanted.boundedTo(most);
     if (wanted != size())
         resize(wanted);
 
+    const QRect framed = frameGeometry();
     const QSize outer = wanted.grownBy(frame);
     const QPoint inside(qBound(room.left(), framed.left(), room.right() + 1 - outer.width()),
                         qBound(room.top(), framed.top(), room.bottom() + 1 - outer.height()));
@@ -197,8 +252,14 @@ void FormSkalix::followFocus(QWidget *, QWidget *focused)
         return;
     }
     m_focusRing->follow(focused);
+    // The whole control and the ring around it. (The scroll area's own
+    // ensureWidgetVisible would bring a text field's cursor into view, and
+    // leave the rest of the field cut at the edge.)
     constexpr int kRingRoom = 4;
-    m_scroller->ensureWidgetVisible(focused, kRingRoom, kRingRoom);
+    const QRect whole = QRect(focused->mapTo(m_client, QPoint()), focused->size())
+                            .marginsAdded(QMargins(kRingRoom, kRingRoom, kRingRoom, kRingRoom));
+    m_scroller->ensureVisible(whole.right(), whole.bottom(), 0, 0);
+    m_scroller->ensureVisible(whole.left(), whole.top(), 0, 0);
 }
 
 // --- Handlers ---------------------------------------------------------------

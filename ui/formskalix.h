@@ -21,16 +21,18 @@
 // pixels inside a frameless scroll area that fills the window. Where the
 // window fits its screen nothing of the scroll area is seen; on a screen
 // too small for it (a netbook, a laptop at 125 or 150 %) the window opens
-// as large as the screen allows and scroll bars bring the rest into view,
-// as does moving the focus there.
+// as large as the screen allows, its window manager's frame included, and
+// scroll bars bring the rest into view, as does moving the focus there.
 
 #include "key/keyform.h"
 #include "key/keytable.h"
 
 #include <QHash>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class Announcer;
 class FocusRing;
@@ -78,6 +80,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
@@ -87,8 +90,18 @@ private:
     void wireEvents(const Controls &byName);
     QLineEdit *keyField(KeyArray array, int index) const;
     void fitIntoScreen();
+    QMargins frameMarginsNow() const;
+    void fitAgainOnceFramed();
     void followFocus(QWidget *previous, QWidget *focused);
     void announceResult(const std::string &result);
+
+    // The window manager's frame the window was last fitted with, once it
+    // has been shown.
+    std::optional<QMargins> m_fittedFrame;
+    static constexpr int kFrameWatchIntervalMs = 50;
+    static constexpr int kFrameWatchTicks = 40; // two seconds
+    QTimer m_frameWatch;
+    int m_frameWatchTicks = 0;
 
     QScrollArea *m_scroller = nullptr;
     QWidget *m_client = nullptr;
