@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every text and slider thumb stays readable under the desktop's palette:
-// measured on the pixels the window system shows, each text stands out
-// from its background by 4.5:1 (3:1 for large text), each thumb from its
-// trough by 3:1. Run once per palette, which a platform theme applies as a
-// desktop would (SKALIX_PALETTE names the one expected: light, dark or
-// highcontrast).
+// Every text, slider thumb and field stays readable and findable under the
+// desktop's palette: measured on the pixels the window system shows, each
+// text stands out from its background by 4.5:1 (3:1 for large text), each
+// thumb from its trough by 3:1, each text field's frame from the window
+// around it by 3:1, and a focused field is marked by a change of 3:1, two
+// pixels wide, around it. Run once per palette, which a platform theme
+// applies as a desktop would (SKALIX_PALETTE names the one expected:
+// light, dark or highcontrast).
 
 #include "support/windowfixture.h"
 
@@ -70,9 +72,16 @@ private slots:
     void texts();
     void thumbs_data();
     void thumbs();
+    void frames_data();
+    void frames();
+    void focusedFields_data();
+    void focusedFields();
 
 private:
     QImage shot();
+    // Points on each edge of the control whose neighbour just outside
+    // is the window itself, no other control, with that neighbour's offset.
+    QList<std::pair<QPoint, QPoint>> edgesOnWindow(QWidget *control) const;
     QRect place(QWidget *control) const
     {
         return {control->mapTo(m_form.get(), QPoint()), control->size()};
@@ -183,6 +192,102 @@ void TestContrast::thumbs()
              qPrintable(QStringLiteral("thumb %1 on trough %2: %3:1")
                             .arg(thumbColour.name(), troughColour.name())
                             .arg(ratio, 0, 'f', 2)));
+}
+
+QList<std::pair<QPoint, QPoint>> TestContrast::edgesOnWindow(QWidget *control) const
+{
+    const QRect box = place(control);
+    QList<std::pair<QPoint, QPoint>> found;
+    const std::pair<QPoint, QPoint> sides[] = {{box.topLeft(), QPoint(0, -1)},
+                                               {box.bottomLeft(), QPoint(0, 1)},
+                                               {box.topLeft(), QPoint(-1, 0)},
+                                               {box.topRight(), QPoint(1, 0)}};
+    for (const auto &[corner, outward] : sides) {
+        const QPoint along = outward.x() == 0 ? QPoint(1, 0) : QPoint(0, 1);
+        const int length = outward.x() == 0 ? box.width() : box.height();
+        // From the middle out, the first point with only the window beside it.
+        for (int step = 0; step < length / 2 - 2; ++step) {
+            for (const int sign : {1, -1}) {
+                const QPoint edge = corner + along * (length / 2 + sign * step);
+                const QWidget *beside = m_form->childAt(edge + outward * 2);
+                if (!beside || beside == clientArea() || beside->objectName() == "Shape2") {
+                    found.append({edge, outward});
+                    step = length;
+                    break;
+                }
+            }
+        }
+    }
+    return found;
+}
+
+void TestContrast::frames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("mssMode");
+    for (const controls::ControlSpec &row : controls::controlTable()) {
+        if (row.kind == controls::Kind::TextBox && row.framed)
+            QTest::newRow(row.name.c_str()) << QString::fromStdString(row.name) << !row.visible;
+    }
+}
+
+void TestContrast::frames()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, mssMode);
+    const QImage &image = mssMode ? m_mssMode : m_gradeMode;
+    const QList<std::pair<QPoint, QPoint>> edges = edgesOnWindow(control(name));
+    QVERIFY(!edges.isEmpty());
+    for (const auto &[edge, outward] : edges) {
+        const QColor frame = image.pixelColor(edge);
+        const QColor around = image.pixelColor(edge + outward * 2);
+        const double ratio = contrast::ratio(frame, around);
+        QVERIFY2(ratio >= contrast::kGraphics,
+                 qPrintable(QStringLiteral("frame %1 on %2 at %3,%4: %5:1")
+                                .arg(frame.name(), around.name())
+                                .arg(edge.x())
+                                .arg(edge.y())
+                                .arg(ratio, 0, 'f', 2)));
+    }
+}
+
+void TestContrast::focusedFields_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("mssMode");
+    for (const char *name : {"Text1", "Text2", "Text4(0)", "Text4(1)", "Text4(50)", "Text6(0)"})
+        QTest::addRow("%s", name) << name << false;
+    QTest::newRow("Text5(0)") << "Text5(0)" << true;
+}
+
+void TestContrast::focusedFields()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, mssMode);
+    if (mssMode)
+        m_form->Command7_Click();
+    QWidget *field = control(name);
+    control("Command1")->setFocus(Qt::MouseFocusReason);
+    const QImage unfocused = shot();
+    field->setFocus(Qt::TabFocusReason);
+    const QImage focused = shot();
+    if (mssMode)
+        m_form->Command2_Click();
+    // On every side, out from the field's edge, the pixels the focus turned
+    // into a colour standing out by 3:1 from what they were: two at least.
+    for (const auto &[edge, outward] : edgesOnWindow(field)) {
+        int marked = 0;
+        for (int out = 1; out <= 5 && marked < 2; ++out) {
+            const QPoint at = edge + outward * out;
+            const bool changed = contrast::ratio(unfocused.pixelColor(at), focused.pixelColor(at))
+                                 >= contrast::kGraphics;
+            marked = changed ? marked + 1 : 0;
+        }
+        QVERIFY2(marked >= 2, qPrintable(QStringLiteral("at %1,%2 the focus shows %3 pixels wide")
+                                             .arg(edge.x())
+                                             .arg(edge.y())
+                                             .arg(marked)));
+    }
 }
 
 QTEST_MAIN(TestContrast)

@@ -3,6 +3,7 @@
 
 #include "contrast.h"
 
+#include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
@@ -13,7 +14,12 @@ constexpr int kRingWidth = 2;
 
 } // namespace
 
-void FocusRing::follow(QWidget *focused) { setWidget(qobject_cast<QPushButton *>(focused)); }
+void FocusRing::follow(QWidget *focused)
+{
+    const auto *field = qobject_cast<QLineEdit *>(focused);
+    const bool ringed = qobject_cast<QPushButton *>(focused) || (field && !field->isReadOnly());
+    setWidget(ringed ? focused : nullptr);
+}
 
 void FocusRing::paintEvent(QPaintEvent *)
 {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "textfield.h"
 
+#include "contrast.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -9,6 +11,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QPainter>
 #include <QStyleOptionFrame>
 #include <QValidator>
 
@@ -162,6 +165,29 @@ void TextField::paintEvent(QPaintEvent *event)
     if (!fits && !hasFocus() && cursorPosition() != 0)
         setCursorPosition(0);
     QLineEdit::paintEvent(event);
+    if (hasFrame()) {
+        // Over the style's outer line, which the text never reaches.
+        QPainter painter(this);
+        painter.setPen(frameColour());
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+// The style's own line (Fusion's, the window colour darkened) where it
+// stands out from the window around the field by 3:1, otherwise that line
+// made dark or light enough.
+QColor TextField::frameColour() const
+{
+    const QColor around = parentWidget() ? parentWidget()->palette().color(QPalette::Window)
+                                         : palette().color(QPalette::Window);
+    return contrast::standingOut(around.darker(140), around, contrast::kGraphics);
+}
+
+void TextField::changeEvent(QEvent *event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ParentChange)
+        update();
 }
 
 bool TextField::textFits() const
