@@ -73,7 +73,7 @@ std::vector<std::string> typedMss()
 {
     std::vector<std::string> key;
     for (int k = 0; k < 16; ++k)
-        key.push_back("t" + std::to_string(k));
+        key.push_back(std::to_string(k).insert(0, 1, 't'));
     return key;
 }
 

@@ -2,6 +2,8 @@
 #include "accessibleinterfaces.h"
 
 #include <QAbstractSlider>
+#include <QApplication>
+#include <QPointer>
 #include <QAccessibleWidget>
 #include <QFontMetrics>
 #include <QLineEdit>
@@ -165,12 +167,43 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
     return nullptr;
 }
 
+// The control whose focus the screen reader was told last.
+QPointer<QObject> focusTold;
+
+bool isCaretOrSelection(QAccessible::Event type)
+{
+    return type == QAccessible::TextCaretMoved || type == QAccessible::TextSelectionChanged;
+}
+
+void passOn(QAccessibleEvent *event);
+
+// Qt has one update handler; with none it tells the platform's screen
+// reader bridge. The filter lets an event through by stepping aside for it.
+void filter(QAccessibleEvent *event)
+{
+    QObject *object = event->object();
+    if (event->type() == QAccessible::Focus)
+        focusTold = object;
+    else if (isCaretOrSelection(event->type()) && qobject_cast<QLineEdit *>(object)
+             && (object != QApplication::focusWidget() || object != focusTold))
+        return;
+    passOn(event);
+}
+
+void passOn(QAccessibleEvent *event)
+{
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(&filter);
+}
+
 } // namespace
 
 void install()
 {
     static const bool installed = [] {
         QAccessible::installFactory(&interfaceFor);
+        QAccessible::installUpdateHandler(&filter);
         return true;
     }();
     Q_UNUSED(installed);

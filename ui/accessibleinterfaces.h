@@ -14,8 +14,18 @@
 //   - the announcer (Announcer) is a notification, which screen readers
 //     speak when it is shown.
 //
-// The interfaces are made by a factory that install() registers with Qt
-// once; the window calls it before it makes its controls.
+// And what a text field tells of its caret and selection is told only
+// while it has the focus and that focus has been told. Qt tells them first:
+// on a Tab the field left is deselected, and the field reached selects its
+// text, before Qt says the focus moved; Orca 43 then said "Text
+// unselected" for the one and spoke the other's value twice, once before
+// its name. After a command moved the focus, the caret of the field
+// reached came first, and Orca took the focus as unchanged and said
+// nothing of the field.
+//
+// The interfaces are made by a factory, and the events pass a filter, that
+// install() registers with Qt once; the window calls it before it makes its
+// controls.
 
 namespace accessibleinterfaces {
 

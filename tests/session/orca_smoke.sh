@@ -6,8 +6,11 @@
 # synthesizer here: its debug log holds every utterance it would speak, and
 # the test reads what it said there after each key press. It checks that
 # the maximum points are spoken whole when their field takes the focus
-# ("100", never "10"), that a slider is presented as a slider, and that
-# typing 60 into the reached points is followed by the new grade, 3,6.
+# ("100", never "10"), that a slider is presented as a slider, that a Tab
+# from one field to the next says the next once (name, role, value, tool
+# tip) and nothing of the one left, that typing 60 into the reached points
+# is followed by the new grade, 3,6, and that the MSS preset, which moves
+# the focus into the key, has the field it moved to spoken, then the points.
 # Skipped (77) only where a tool it needs is not installed.
 # Usage: orca_smoke.sh SKALIX
 set -uo pipefail
@@ -56,8 +59,31 @@ said=$(press_until '^100\b|\b10\b' shift+Tab shift+Tab shift+Tab shift+Tab shift
 echo "$said"
 grep -qE "^10( |$)|'10 " <<<"$said" && fail "100 was spoken as 10"
 
+echo "== Tab on to the reached points: spoken once, nothing of the field left"
+from=$(next_line)
+xdotool key Tab
+heard 'tatsächlich erreicht' "$from" >/dev/null || exit 1 # the tool tip, last
+sleep 1 # anything more Orca has to say of it
+said=$(spoken_since "$from")
+echo "$said"
+[ "$(grep -c 'Erreichte Punkte' <<<"$said")" = 1 ] || fail "the field's name was not spoken once"
+[ "$(grep -oE '(^|[^0-9,])75([^0-9]|$)' <<<"$said" | wc -l)" = 1 ] ||
+    fail "the field's value was not spoken once"
+grep -qiE 'unselected|nicht mehr ausgew' <<<"$said" && fail "Orca spoke of the field left"
+
 echo "== 60 typed into the reached points"
-press_until 'Erreichte Punkte|^75' Tab >/dev/null || exit 1
 said=$(press_until '3,6' 6 0) || { echo "$said"; exit 1; }
 echo "$said"
+
+echo "== The MSS preset: the field it moves the focus to, then the points"
+press_until 'Standard MSS' Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab >/dev/null || exit 1
+from=$(next_line)
+xdotool key space
+heard '[0-9]+ Punkte?\.?$' "$from" >/dev/null || exit 1
+said=$(spoken_since "$from")
+echo "$said"
+field=$(grep -n 'Obergrenze für 15 Punkte' <<<"$said" | head -n 1 | cut -d: -f1)
+points=$(grep -nE '[0-9]+ Punkte?\.?$' <<<"$said" | grep -v Obergrenze | head -n 1 | cut -d: -f1)
+[ -n "$field" ] || fail "the field the preset moved the focus to was not spoken"
+[ "$field" -lt "$points" ] || fail "the points were spoken before the field"
 echo "PASS"
