@@ -17,7 +17,7 @@ window=$(wait_for_window 'Installation von Skalix') || fail "no window 'Installa
 sleep 1
 welcome=$(window_text "$window")
 grep -q "Willkommen" <<<"$welcome" || fail "the first page is no German welcome: $welcome"
-grep -q "Notenschl" <<<"$welcome" || fail "the welcome does not say what Skalix is: $welcome"
+grep -q "Lehrerinnen und Lehrern" <<<"$welcome" || fail "the welcome does not say what Skalix is: $welcome"
 grep -qi "Systemdateien\|system files" <<<"$welcome" && fail "the welcome speaks of system files: $welcome"
 echo "first page: $(grep -m 1 Willkommen <<<"$welcome")"
 
