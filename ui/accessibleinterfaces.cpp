@@ -2,11 +2,11 @@
 #include "accessibleinterfaces.h"
 
 #include <QAbstractSlider>
-#include <QApplication>
-#include <QPointer>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QPointer>
 
 namespace accessibleinterfaces {
 
