@@ -9,6 +9,7 @@
 //     and a laptop's page zoomed to 200 %: no scrolling sideways, every
 //     target at least 24 × 24, a number keypad for the number fields,
 //     input text of at least 16 pixels, and no caption or value cut;
+//   - forced colours (Windows' high-contrast themes): frames kept;
 //   - cells pasted from a spreadsheet: the number of one, none of two, and
 //     Undo takes the paste back;
 //   - the copy for offline use: with the server gone, a reload opens the
@@ -204,6 +205,27 @@ async function worksOffline(browser) {
     await page.browserContext().close();
 }
 
+// Windows' high-contrast themes (forced colours): every field and button
+// keeps a frame in the theme's colours, and no text is cut.
+async function forcedColours(browser, address) {
+    const page = await openPage(browser, address);
+    const devtools = await page.createCDPSession();
+    await devtools.send('Emulation.setEmulatedMedia', { features: [{ name: 'forced-colors', value: 'active' }] });
+    if (!await page.evaluate(() => matchMedia('(forced-colors: active)').matches))
+        throw new Error('forced colours could not be emulated');
+    const problems = await page.evaluate(() => [...document.querySelectorAll('#FormSkalix input[type="text"], #FormSkalix button')]
+        .filter((control) => control.offsetWidth && !control.classList.contains('frameless'))
+        .filter((control) => {
+            const style = getComputedStyle(control);
+            return parseFloat(style.borderTopWidth) < 1 || style.borderTopColor === style.backgroundColor;
+        })
+        .map((control) => control.id));
+    const cut = await page.evaluate(textCut);
+    if (problems.length || cut.length)
+        throw new Error(`no frame: ${problems.join(', ')}; ${cut.join('; ')}`);
+    await page.browserContext().close();
+}
+
 // A version of the site built from the same files with the script changed:
 // as a new release would be, every name and checksum follows.
 function newVersionOf(folder) {
@@ -306,6 +328,7 @@ try {
     await check('axe-core finds no WCAG 2.2 A or AA violation on a wide screen', () => noAxeViolations(browser, address, { width: 800, height: 760 }, 'wide'));
     await check('axe-core finds no WCAG 2.2 A or AA violation on a phone', () => noAxeViolations(browser, address, phone, 'phone'));
     await check('on a phone: no scrolling sideways, targets, keypad, text whole and large enough, a tap and typing', () => fitsThePhone(browser, address));
+    await check('in forced colours (high contrast) fields and buttons keep their frames', () => forcedColours(browser, address));
     await check('a pasted cell gives its number, Undo takes it back, two cells are no number', () => pastesCells(browser, address));
     await check('a reload with the server gone opens the page, which computes', () => worksOffline(browser));
     await check('the second visit after an update runs the new version, whole', () => updatesOnTheSecondVisit(browser));
