@@ -182,10 +182,15 @@
 
     // The page holds the window as the start-up leaves it, the grade for
     // 75 of 100 points included. The focus goes where the start-up put it
-    // where the page shows the whole window to a mouse and keyboard; on a
-    // touch screen no keyboard pops up uninvited.
-    if (matchMedia('(min-width: 460px) and (min-height: 500px) and (not (pointer: coarse))').matches)
-        byId(form.dataset.focus)?.focus();
+    // where the page shows the whole window to a mouse and keyboard (on a
+    // touch screen no keyboard pops up uninvited), once the page has
+    // loaded: a screen reader then tells the field, which during the load
+    // it may pass over. Where the user has put the focus by then, it stays.
+    addEventListener('load', () => {
+        const whole = '(min-width: 460px) and (min-height: 500px) and (not (pointer: coarse))';
+        if (matchMedia(whole).matches && document.activeElement === document.body)
+            byId(form.dataset.focus)?.focus();
+    });
 
     // Compiled while it downloads; from a server that does not say it is
     // WebAssembly (application/wasm), once it is there.
