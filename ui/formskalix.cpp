@@ -243,8 +243,8 @@ void FormSkalix::fitIntoScreen()
 }
 
 // A control that takes the focus (by Tab, or when a command moves it
-// there) is scrolled into view on a screen too small for the window, with
-// the focus ring around a button; a button shows that ring.
+// there) is scrolled wholly into view on a screen too small for the
+// window, with the focus ring a button or a text field shows around it.
 void FormSkalix::followFocus(QWidget *, QWidget *focused)
 {
     if (!focused || !m_client->isAncestorOf(focused)) {
