@@ -1,14 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "announcement.h"
 
+#include "key/keytable.h"
+
+#include <charconv>
+
 namespace eval {
 
 std::string announcement(const KeyForm &form, std::string_view result)
 {
     if (result.empty())
         return "Keine Note";
-    if (form.isKeyFieldVisible(KeyArray::Mss, 0))
-        return std::string(result) + (result == "1" ? " Punkt" : " Punkte");
+    int points = 0;
+    const bool isPoints = std::from_chars(result.data(), result.data() + result.size(), points).ptr
+                          == result.data() + result.size();
+    if (isPoints && form.isKeyFieldVisible(KeyArray::Mss, 0))
+        return keytable::pointsText(points); // "1 Punkt", "12 Punkte"
     return "Note " + std::string(result);
 }
 
