@@ -36,9 +36,7 @@ void choosePlatform()
 
 bool isConfigured()
 {
-    // Qt counts the browser as Unix, but a web page has its window system
-    // in the page's canvas and no DISPLAY.
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_WASM)
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
     return !qEnvironmentVariableIsEmpty("DISPLAY")
            || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
            || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");

@@ -21,7 +21,7 @@ void choosePlatform();
 
 // Whether there is a window system to try: on Linux and the other Unix
 // desktops DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM is set; on other
-// systems (Windows, the browser) always.
+// systems (Windows) always.
 bool isConfigured();
 
 // Writes kMissingMessage to stderr and returns the exit status, 1.
