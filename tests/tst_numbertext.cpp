@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reading and writing numbers as texts with the German decimal comma.
+// Reading and writing numbers as texts with the German decimal comma, and
+// what a field keeps of a pasted text.
 
 #include "arith/numbertext.h"
+#include "arith/pastedtext.h"
 
 #include "support/coretest.h"
 
@@ -45,6 +47,8 @@ private slots:
     void roundsHalvesToEven_data();
     void roundsHalvesToEven();
     void hugeTextsStayCheap();
+    void keepsOfPastedTexts_data();
+    void keepsOfPastedTexts();
 };
 
 void TestNumberText::readsNumbers_data()
@@ -215,8 +219,49 @@ void TestNumberText::hugeTextsStayCheap()
     QVERIFY(!numbertext::isNumeric(std::string(100000, 'x')));
 }
 
+void TestNumberText::keepsOfPastedTexts_data()
+{
+    QTest::addColumn<std::string>("pasted");
+    QTest::addColumn<std::string>("window"); // what a field of the window keeps
+    QTest::addColumn<std::string>("page");   // what a field of the web page keeps
+
+    // clang-format off
+    const std::pair<const char *, std::string> breaks[] = {
+        {"tab", "\t"}, {"line feed", "\n"}, {"vertical tab", "\v"}, {"form feed", "\f"},
+        {"carriage return", "\r"}, {"next line", "\u0085"}, {"line separator", "\u2028"},
+        {"paragraph separator", "\u2029"},
+    };
+    for (const auto &[name, brk] : breaks) {
+        QTest::addRow("%s before", name) << brk + "45" << "45"s << "45"s;
+        QTest::addRow("%s after", name) << "45" + brk << "45"s << "45"s;
+        QTest::addRow("%s around, twice", name) << brk + brk + "45" + brk + brk << "45"s << "45"s;
+    }
+    QTest::newRow("cell with CR LF") << "45\r\n"s << "45"s << "45"s;
+    QTest::newRow("two cells") << "45\r\n50\r\n"s << "45\r\n50"s << "45 50"s;
+    QTest::newRow("two cells, line feeds") << "45\n50"s << "45\n50"s << "45 50"s;
+    QTest::newRow("two cells, carriage returns") << "45\r50"s << "45\r50"s << "45 50"s;
+    QTest::newRow("tab inside stays") << "45\t50"s << "45\t50"s << "45\t50"s;
+    QTest::newRow("line separator inside stays") << "45\u202850"s << "45\u202850"s
+                                                 << "45\u202850"s;
+    QTest::newRow("blanks around stay") << " 45 "s << " 45 "s << " 45 "s;
+    QTest::newRow("no-break space is no break") << "45\u00a0"s << "45\u00a0"s << "45\u00a0"s;
+    QTest::newRow("only breaks") << "\r\n\t\u2028"s << ""s << ""s;
+    QTest::newRow("empty") << ""s << ""s << ""s;
+    // clang-format on
+}
+
+void TestNumberText::keepsOfPastedTexts()
+{
+    QFETCH(std::string, pasted);
+    QFETCH(std::string, window);
+    QFETCH(std::string, page);
+    QCOMPARE(pastedtext::clean(pasted), window);
+    QCOMPARE(pastedtext::clean(pasted, pastedtext::InnerBreaks::AsBlanks), page);
+}
+
 SKALIX_CORE_TEST_MAIN(TestNumberText, readsNumbers, rejectsTexts, writesShortestForm,
-                      writtenTextReadsBack, roundsHalvesToEven, hugeTextsStayCheap)
+                      writtenTextReadsBack, roundsHalvesToEven, hugeTextsStayCheap,
+                      keepsOfPastedTexts)
 #if !defined(SKALIX_BROWSER_TEST)
 #include "tst_numbertext.moc"
 #endif

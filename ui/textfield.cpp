@@ -3,6 +3,8 @@
 
 #include "contrast.h"
 
+#include "arith/pastedtext.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -20,41 +22,24 @@ namespace {
 // What Qt keeps between a text box's contents and its text on either side.
 constexpr int kQtTextMargin = 2;
 
-// Characters that cannot be typed into a one-line field: they come only
-// with a pasted or dropped text.
-bool isPastedBreak(QChar c)
+// How many UTF-16 units of the text are breaks at its start and at its end
+// (arith/pastedtext.h). (The text is cut as it is, not made anew from its
+// UTF-8, which would lose a byte order mark at its start.)
+std::pair<qsizetype, qsizetype> endBreaks(const QString &text)
 {
-    switch (c.unicode()) {
-    case u'\t':
-    case u'\n':
-    case u'\v':
-    case u'\f':
-    case u'\r':
-    case 0x0085: // next line
-    case 0x2028: // line separator
-    case 0x2029: // paragraph separator
-        return true;
-    default:
-        return false;
-    }
+    const std::string utf8 = text.toStdString();
+    const pastedtext::Span span = pastedtext::withoutEndBreaks(utf8);
+    const auto units = [&utf8](std::size_t from, std::size_t to) {
+        return QString::fromUtf8(utf8.data() + from, qsizetype(to - from)).size();
+    };
+    return {units(0, span.begin), units(span.end, utf8.size())};
 }
 
-// The breaks at either end of a text, and where the rest begins and ends.
-std::pair<qsizetype, qsizetype> withoutBreaks(const QString &text)
+// What the field keeps of a pasted or dropped text.
+QString cleaned(const QString &pasted)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isPastedBreak(text[begin]))
-        ++begin;
-    while (end > begin && isPastedBreak(text[end - 1]))
-        --end;
-    return {begin, end};
-}
-
-QString trimmedBreaks(const QString &text)
-{
-    const auto [begin, end] = withoutBreaks(text);
-    return text.sliced(begin, end - begin);
+    const auto [atStart, atEnd] = endBreaks(pasted);
+    return pasted.sliced(atStart, pasted.size() - atStart - atEnd);
 }
 
 // Every change of a field's text passes its validator, so breaks that come
@@ -69,10 +54,10 @@ public:
 
     State validate(QString &text, int &position) const override
     {
-        const auto [begin, end] = withoutBreaks(text);
-        if (begin > 0 || end < text.size()) {
-            text = text.sliced(begin, end - begin);
-            position = int(qBound(qsizetype(0), position - begin, text.size()));
+        const auto [atStart, atEnd] = endBreaks(text);
+        if (atStart > 0 || atEnd > 0) {
+            text = text.sliced(atStart, text.size() - atStart - atEnd);
+            position = int(qBound(qsizetype(0), position - atStart, text.size()));
         }
         return Acceptable;
     }
@@ -89,7 +74,7 @@ TextField::TextField(bool framed, QWidget *parent) : QLineEdit(parent)
 void TextField::insertTrimmed(const QString &text)
 {
     if (!isReadOnly())
-        insert(trimmedBreaks(text)); // one step of the undo history
+        insert(cleaned(text)); // one step of the undo history
 }
 
 void TextField::pasteTrimmed() { insertTrimmed(QGuiApplication::clipboard()->text()); }
@@ -142,7 +127,7 @@ void TextField::dropEvent(QDropEvent *event)
         return;
     }
     QMimeData trimmed;
-    trimmed.setText(trimmedBreaks(event->mimeData()->text()));
+    trimmed.setText(cleaned(event->mimeData()->text()));
     QDropEvent drop(event->position(), event->possibleActions(), &trimmed, event->buttons(),
                     event->modifiers(), event->type());
     drop.setDropAction(event->dropAction());

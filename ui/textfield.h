@@ -11,12 +11,10 @@
 // fields do. A frameless one (the title fields) keeps Qt's own margin, so
 // its first letter is drawn whole.
 //
-// Line breaks and tabs at either end of a text never stay in the field: a
-// cell copied from a spreadsheet comes with a line break ("45\r\n"), which
-// a one-line field would keep and show as blanks after the number. Inside
-// a text they stay, and such a text reads as no number. What is pasted or
-// dropped is trimmed before it goes in, so it goes in as one step of the
-// field's undo history, as any paste does.
+// Line breaks and tabs at either end of a text never stay in the field
+// (arith/pastedtext.h). What is pasted or dropped is trimmed before it goes
+// in, so it goes in as one step of the field's undo history, as any paste
+// does.
 //
 // A framed field's outer frame line stands out from what surrounds the
 // field by 3:1 under any palette (under a high-contrast one the style's own
