@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Assembles the web site around the page and the module, run after both are
 # made: cmake -DSOURCE_DIR=... -DPAGE_DIR=... -DMODULE=.../skalix.wasm
-# -DSITE_DIR=... -DDESCRIPTION=... -P web-site.cmake
+# -DSITE_DIR=... -P web-site.cmake
 #
 # The site: index.html (from the page generator), the style sheet (the
 # page's own rules and those of its controls), the script, the module, the
@@ -53,23 +53,19 @@ foreach(path ${MODULE} ${web}/skalix.js
     add_versioned(${path})
 endforeach()
 
-# One style sheet: the page's rules, then its controls'.
-file(READ ${web}/skalix.css style)
-file(READ ${PAGE_DIR}/controls.css controls)
-string(APPEND style "\n/* The controls, from the control table. */\n${controls}")
+# The style sheet, the page and the manifest, as the page generator made
+# them, with the files they name.
+file(READ ${PAGE_DIR}/skalix.css style)
 name_files(style)
-file(WRITE ${PAGE_DIR}/skalix.css "${style}")
-add_versioned(${PAGE_DIR}/skalix.css)
+file(MAKE_DIRECTORY ${PAGE_DIR}/named)
+file(WRITE ${PAGE_DIR}/named/skalix.css "${style}")
+add_versioned(${PAGE_DIR}/named/skalix.css)
 
-file(READ ${PAGE_DIR}/index.html page)
-name_files(page)
-string(REPLACE "@SKALIX_DESCRIPTION@" "${DESCRIPTION}" page "${page}")
-file(WRITE ${SITE_DIR}/index.html "${page}")
-
-file(READ ${dist}/web/manifest.webmanifest.in manifest)
-name_files(manifest)
-string(REPLACE "@SKALIX_DESCRIPTION@" "${DESCRIPTION}" manifest "${manifest}")
-file(WRITE ${SITE_DIR}/manifest.webmanifest "${manifest}")
+foreach(name index.html manifest.webmanifest)
+    file(READ ${PAGE_DIR}/${name} text)
+    name_files(text)
+    file(WRITE ${SITE_DIR}/${name} "${text}")
+endforeach()
 
 configure_file(${SOURCE_DIR}/LICENSE ${SITE_DIR}/LICENSE.txt COPYONLY)
 configure_file(${dist}/windows/LiberationSans-LICENSE.txt ${SITE_DIR}/LiberationSans-LICENSE.txt

@@ -16,7 +16,7 @@ add_link_options(-sDYNAMIC_EXECUTION=0)
 # emscripten's script. Undefined symbols are its imports; a page that does
 # not give them all fails the site test at once.
 add_executable(skalix web/module.cpp web/webform.h web/webform.cpp)
-target_link_libraries(skalix PRIVATE skalixtable)
+target_link_libraries(skalix PRIVATE skalixform)
 set_target_properties(skalix PROPERTIES SUFFIX .wasm)
 # Its memory starts small and grows with what is pasted into the fields.
 target_link_options(skalix PRIVATE -Oz --no-entry -sSTANDALONE_WASM -sMALLOC=emmalloc
@@ -25,18 +25,22 @@ target_link_options(skalix PRIVATE -Oz --no-entry -sSTANDALONE_WASM -sMALLOC=emm
 
 # The page generator, a program for Node.js that writes files.
 add_executable(pagegenerator web/pagegenerator.cpp web/pageform.h web/pageform.cpp)
-target_link_libraries(pagegenerator PRIVATE skalixtable)
+target_link_libraries(pagegenerator PRIVATE skalixform)
 target_link_options(pagegenerator PRIVATE -sENVIRONMENT=node -sNODERAWFS=1 -sEXIT_RUNTIME=1
                     # Node.js 18 and later have fetch(), which emscripten 3.1.6
                     # would take for reading the .wasm from disk.
                     -sWASM_ASYNC_COMPILATION=0)
 find_program(NODE node REQUIRED)
 set(page_dir ${CMAKE_CURRENT_BINARY_DIR}/page)
-add_custom_command(OUTPUT ${page_dir}/index.html ${page_dir}/controls.css ${page_dir}/names.json
+target_compile_definitions(pagegenerator PRIVATE SKALIX_DESCRIPTION="${PROJECT_DESCRIPTION}")
+set(page_templates web/index.html.in web/skalix.css dist/web/manifest.webmanifest.in)
+list(TRANSFORM page_templates PREPEND ${PROJECT_SOURCE_DIR}/)
+add_custom_command(
+    OUTPUT ${page_dir}/index.html ${page_dir}/skalix.css ${page_dir}/manifest.webmanifest
+           ${page_dir}/names.json
     COMMAND ${CMAKE_COMMAND} -E make_directory ${page_dir}
-    COMMAND ${NODE} $<TARGET_FILE:pagegenerator> ${PROJECT_SOURCE_DIR}/web/index.html.in
-            ${page_dir}/index.html ${page_dir}/controls.css ${page_dir}/names.json
-    DEPENDS pagegenerator ${PROJECT_SOURCE_DIR}/web/index.html.in
+    COMMAND ${NODE} $<TARGET_FILE:pagegenerator> ${page_dir} ${page_templates}
+    DEPENDS pagegenerator ${page_templates}
     VERBATIM)
 
 # Liberation Sans, whose metrics the captions were set in (Arial's), in
@@ -64,14 +68,14 @@ endforeach()
 
 # The site, in the build folder as site/, installed as it is.
 set(SKALIX_SITE_DIR ${CMAKE_CURRENT_BINARY_DIR}/site)
-set(site_sources web/skalix.css web/skalix.js dist/web/manifest.webmanifest.in
-    dist/web/service-worker.js.in cmake/web-site.cmake)
+set(site_sources web/skalix.js dist/web/service-worker.js.in cmake/web-site.cmake)
 list(TRANSFORM site_sources PREPEND ${PROJECT_SOURCE_DIR}/)
 add_custom_command(OUTPUT ${SKALIX_SITE_DIR}/index.html
     COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR} -DPAGE_DIR=${page_dir}
             -DMODULE=$<TARGET_FILE:skalix> -DSITE_DIR=${SKALIX_SITE_DIR}
-            "-DDESCRIPTION=${PROJECT_DESCRIPTION}" -P ${PROJECT_SOURCE_DIR}/cmake/web-site.cmake
-    DEPENDS skalix ${page_dir}/index.html ${page_dir}/controls.css ${fonts} ${site_sources}
+            -P ${PROJECT_SOURCE_DIR}/cmake/web-site.cmake
+    DEPENDS skalix ${page_dir}/index.html ${page_dir}/skalix.css
+            ${page_dir}/manifest.webmanifest ${fonts} ${site_sources}
     VERBATIM)
 add_custom_target(site ALL DEPENDS ${SKALIX_SITE_DIR}/index.html)
 install(DIRECTORY ${SKALIX_SITE_DIR}/ DESTINATION .)

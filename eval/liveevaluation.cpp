@@ -2,6 +2,7 @@
 #include "liveevaluation.h"
 
 #include "arith/numbertext.h"
+#include "key/announcement.h"
 #include "key/keytable.h"
 
 #include <cmath>
@@ -66,17 +67,16 @@ std::string mssPointsFor(const KeyForm &form, double score)
     return accepted < 0 ? std::string() : std::to_string(keytable::mssPoints(accepted));
 }
 
-} // namespace
-
-bool liveEvaluation(KeyForm &form)
+// The run's inputs, where they are complete: the result it writes.
+std::optional<std::string> resultFor(KeyForm &form)
 {
     // An empty text does not read as a number either.
     const std::optional<double> maximum = numbertext::read(form.maximumText());
     if (!maximum)
-        return false;
+        return std::nullopt;
     const std::optional<double> achieved = numbertext::read(form.achievedText());
     if (!achieved)
-        return false;
+        return std::nullopt;
 
     const bool gradeMode = !form.isKeyFieldVisible(KeyArray::Mss, 0);
     const bool mssMode = !gradeMode && !form.isKeyFieldVisible(KeyArray::Grades, 0);
@@ -86,12 +86,26 @@ bool liveEvaluation(KeyForm &form)
         const KeyArray array = gradeMode ? KeyArray::Grades : KeyArray::Mss;
         const std::optional<double> score = scaledScore(form, array, *maximum, *achieved);
         if (!score)
-            return false;
+            return std::nullopt;
         result = gradeMode ? gradeFor(form, *score) : mssPointsFor(form, *score);
     } else {
         form.showMessage(std::string(kInconsistentTableMessage));
     }
-    form.setResultText(result);
+    return result;
+}
+
+} // namespace
+
+bool liveEvaluation(KeyForm &form)
+{
+    const std::optional<std::string> result = resultFor(form);
+    if (!result) {
+        // Text3 keeps its text; a screen reader is told that these points
+        // give no grade.
+        form.announce(announcement::words(form, {}));
+        return false;
+    }
+    keytable::showResult(form, *result);
     return true;
 }
 

@@ -26,7 +26,8 @@ inline constexpr std::string_view kInconsistentTableMessage =
     "Fehler! Starten Sie das Programm neu!";
 
 // Whether the run reached its end and wrote Text3; false when it ended
-// silently on incomplete inputs.
+// silently on incomplete inputs. Either way a screen reader is told the
+// result, or that these points give no grade.
 bool liveEvaluation(KeyForm &form);
 
 } // namespace eval

@@ -94,6 +94,12 @@ inline constexpr int kSliderMinimum = 0;
 inline constexpr int kSliderMaximum = 100;
 inline constexpr int kSliderPageStep = 10;
 inline constexpr int kNarrowColumns = 8;
+// A screen shows the window as laid out where it holds the window with a
+// margin of kScreenMarginPixels at either side, and is at least
+// kWideScreenMinHeightPixels high (a phone turned sideways is not); any
+// other screen shows the grid.
+inline constexpr int kScreenMarginPixels = 8;
+inline constexpr int kWideScreenMinHeightPixels = 500;
 
 // The window's caption. It names a domain of our own; it stands for no
 // real publisher.

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "announcement.h"
 
-#include "key/keytable.h"
+#include "keytable.h"
 
 #include <charconv>
 
-namespace eval {
+namespace announcement {
 
-std::string announcement(const KeyForm &form, std::string_view result)
+std::string words(const KeyForm &form, std::string_view result)
 {
     if (result.empty())
         return "Keine Note";
@@ -19,4 +19,4 @@ std::string announcement(const KeyForm &form, std::string_view result)
     return "Note " + std::string(result);
 }
 
-} // namespace eval
+} // namespace announcement

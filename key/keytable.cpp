@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keytable.h"
 
+#include "announcement.h"
+
 namespace keytable {
 
 std::string gradeText(int index)
@@ -34,6 +36,12 @@ void focusVisibleKey(KeyForm &form)
         form.focusKeyField(KeyArray::Mss, 0);
     if (!form.isKeyFieldVisible(KeyArray::Mss, 0))
         form.focusKeyField(KeyArray::Grades, 0);
+}
+
+void showResult(KeyForm &form, const std::string &result)
+{
+    form.setResultText(result);
+    form.announce(announcement::words(form, result));
 }
 
 void focusShownTopFields(KeyForm &form)

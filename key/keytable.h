@@ -36,6 +36,10 @@ inline void switchToMssMode(KeyForm &form) { switchToMode(form, KeyArray::Mss); 
 // then Text4(0) if Text5(0) is hidden. With both shown nothing moves.
 void focusVisibleKey(KeyForm &form);
 
+// Writes the result into Text3 and tells a screen reader of it: "Note
+// 3,6", "12 Punkte", or "Keine Note" for an empty one.
+void showResult(KeyForm &form, const std::string &result);
+
 // The standard key preset's own focus step: Text5(0) if it is shown, then
 // Text4(0) if it is shown, so with both shown the focus ends on Text4(0).
 void focusShownTopFields(KeyForm &form);

@@ -104,7 +104,7 @@ void clearAll(KeyForm &form)
         form.setKeyText(KeyArray::Grades, i, std::string());
     for (int k = 0; k < kMssFieldCount; ++k)
         form.setKeyText(KeyArray::Mss, k, std::string());
-    form.setResultText(std::string());
+    keytable::showResult(form, std::string());
     keytable::focusVisibleKey(form);
 }
 

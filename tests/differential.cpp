@@ -1,18 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The differential check: some thousands of generated cases through the
-// core (number texts read and written, the percentage keys, every preset
-// and clearing in both modes with texts of every kind in the fields), one
-// line of output each. Every build of the core must print the very same
-// lines: scripts/web/test.sh runs this on the desktop and in the browser
-// and compares the two outputs byte for byte.
+// The differential check: some thousands of generated cases through every
+// entry point of the core (number texts read, written and rounded, pasted
+// texts cleaned, the percentage keys and their searches, and every event of
+// the window, each button, slider and points field, in both modes with
+// texts of every kind in the fields, with what the form then shows, says
+// and tells a screen reader), one line of output each. Every build of the
+// core must print the very same lines: the web tests run this on the
+// desktop and as WebAssembly and compare the outputs byte for byte.
 // Use: differential [CASES]
 
 #include "support/memoryform.h"
 
 #include "arith/numbertext.h"
+#include "arith/pastedtext.h"
 #include "arith/percentagekeys.h"
-#include "eval/calculate.h"
-#include "key/presets.h"
+#include "form/events.h"
 
 #include <array>
 #include <cinttypes>
@@ -123,27 +125,28 @@ std::string valueOf(const Skalix::KeyValue &value)
     return "unset";
 }
 
-// FNV-1a over every key text: the whole key in one number.
-std::uint64_t keyHash(const MemoryForm &form)
+// FNV-1a over texts: many texts in one number.
+template <typename Texts>
+std::uint64_t hashOf(const Texts &texts, std::uint64_t hash = 0xcbf29ce484222325u)
 {
-    std::uint64_t hash = 0xcbf29ce484222325u;
-    const auto add = [&hash](const std::string &text) {
+    for (const std::string &text : texts) {
         for (const unsigned char c : text + '|')
             hash = (hash ^ c) * 0x100000001b3u;
-    };
-    for (const std::string &text : form.grades)
-        add(text);
-    for (const std::string &text : form.mss)
-        add(text);
+    }
     return hash;
 }
+
+// The whole key in one number.
+std::uint64_t keyHash(const MemoryForm &form) { return hashOf(form.mss, hashOf(form.grades)); }
 
 void numberCase(Random &random, int number)
 {
     const std::string text = fieldText(random);
     const std::optional<double> read = numbertext::read(text);
-    std::printf("%d text '%s' reads %s writes '%s'\n", number, shown(text).c_str(),
-                valueOf(read).c_str(), read ? numbertext::write(*read).c_str() : "");
+    std::printf("%d text '%s' reads %s writes '%s' pasted '%s' '%s'\n", number, shown(text).c_str(),
+                valueOf(read).c_str(), read ? numbertext::write(*read).c_str() : "",
+                shown(pastedtext::clean(text)).c_str(),
+                shown(pastedtext::clean(text, pastedtext::InnerBreaks::AsBlanks)).c_str());
     double value;
     const std::uint64_t raw = random.next();
     std::memcpy(&value, &raw, sizeof value);
@@ -165,25 +168,29 @@ void keysCase(Random &random, int number)
                 Skalix::punktegrenze(grade * 2.5, form).value_or(-1), form.messages.size());
 }
 
+// A few events of the window, then points typed and one more event: a
+// points field's change, a slider step or a button.
 void formCase(Random &random, int number)
 {
-    using Command = void (*)(KeyForm &);
-    static const std::array<std::pair<const char *, Command>, 7> commands{{
-        {"standard", presets::standardKey},
-        {"linear", presets::linearKey},
-        {"ihk", presets::ihkKey},
-        {"mss", presets::mssPointsKey},
-        {"clear-intermediate", presets::clearIntermediateGrades},
-        {"clear-all", presets::clearAll},
-        {"calculate", eval::calculate},
-    }};
     MemoryForm form;
     std::string steps;
-    for (int step = 0, count = 1 + random.below(3); step < count; ++step) {
-        const auto &[name, command] = commands[std::size_t(random.below(int(commands.size())))];
-        command(form);
-        steps += std::string(name) + ' ';
-    }
+    const auto event = [&] {
+        const int which = random.below(12);
+        if (which < 9) {
+            events::commandClicked(form, 1 + which);
+            steps += "Command" + std::to_string(1 + which) + ' ';
+        } else if (which < 11) {
+            const auto field = which == 9 ? PointsField::Maximum : PointsField::Achieved;
+            const int value = random.below(101);
+            events::sliderChanged(form, field, value);
+            steps += "HScroll" + std::to_string(int(field)) + '=' + std::to_string(value) + ' ';
+        } else {
+            events::pointsChanged(form, PointsField::Achieved);
+            steps += "Text2 ";
+        }
+    };
+    for (int step = 0, count = 1 + random.below(3); step < count; ++step)
+        event();
     const KeyArray array = form.mssVisible[0] ? KeyArray::Mss : KeyArray::Grades;
     const int fields =
         array == KeyArray::Mss ? keytable::kMssFieldCount : keytable::kGradeFieldCount;
@@ -194,13 +201,16 @@ void formCase(Random &random, int number)
     form.maximum = random.below(3) ? std::to_string(1 + random.below(120)) : fieldText(random);
     form.achieved = fieldText(random);
     form.evaluations = 0;
-    random.below(2) ? form.evaluate() : eval::calculate(form);
-    std::printf("%d form %smax '%s' reached '%s' result '%s' messages %zu evaluations %d "
-                "focus %d/%d key %016" PRIx64 "\n",
+    form.announcements.clear();
+    event();
+    std::printf("%d form %smax '%s' reached '%s' result '%s' messages %zu %016" PRIx64
+                " evaluations %d told %zu '%s' closed %d focus %d/%d key %016" PRIx64 "\n",
                 number, steps.c_str(), shown(form.maximum).c_str(), shown(form.achieved).c_str(),
-                shown(form.result).c_str(), form.messages.size(), form.evaluations,
-                form.focus ? int(form.focus->first) : -1, form.focus ? form.focus->second : -1,
-                keyHash(form));
+                shown(form.result).c_str(), form.messages.size(), hashOf(form.messages),
+                form.evaluations, form.announcements.size(),
+                form.announcements.empty() ? "" : form.announcements.back().c_str(),
+                int(form.closed), form.focus ? int(form.focus->first) : -1,
+                form.focus ? form.focus->second : -1, keyHash(form));
 }
 
 } // namespace

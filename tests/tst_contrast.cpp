@@ -10,8 +10,8 @@
 
 #include "support/windowfixture.h"
 
+#include "form/controltable.h"
 #include "ui/contrast.h"
-#include "ui/controltable.h"
 #include "ui/slider.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help text, character by character.
 
-#include "ui/helptext.h"
+#include "form/helptext.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real message box behind the seam: title, button, icon and line breaks.
 
-#include "ui/helptext.h"
+#include "form/helptext.h"
 #include "ui/messagebox.h"
 
 #include <QApplication>

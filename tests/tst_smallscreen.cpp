@@ -9,7 +9,7 @@
 
 #include "support/windowfixture.h"
 
-#include "ui/controltable.h"
+#include "form/controltable.h"
 
 #include <QApplication>
 #include <QFocusFrame>

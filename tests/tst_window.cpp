@@ -4,8 +4,8 @@
 
 #include "support/windowfixture.h"
 
+#include "form/helptext.h"
 #include "ui/formskalix.h"
-#include "ui/helptext.h"
 #include "ui/picturebox.h"
 
 #include <QApplication>

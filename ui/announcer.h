@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "eval/announcement.h"
+#include "key/announcement.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -22,7 +22,7 @@ public:
     explicit Announcer(QWidget *parent);
 
     // How long messages must pause before the last one is spoken.
-    static constexpr int kPauseMs = eval::kAnnouncementPauseMs;
+    static constexpr int kPauseMs = announcement::kPauseMs;
 
     void announce(const QString &message);
 

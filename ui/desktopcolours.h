@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "controltable.h"
+#include "form/controltable.h"
 
 #include <QColor>
 #include <QPalette>

@@ -4,28 +4,21 @@
 #include "accessibleinterfaces.h"
 #include "announcer.h"
 #include "controlfactory.h"
-#include "controltable.h"
 #include "desktopcolours.h"
 #include "focusring.h"
-#include "helptext.h"
 #include "messagebox.h"
 #include "programicon.h"
+#include "screenfit.h"
 
-#include "eval/announcement.h"
-#include "eval/calculate.h"
-#include "eval/liveevaluation.h"
-#include "key/presets.h"
+#include "form/controltable.h"
+#include "form/events.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QShowEvent>
-#include <QStyle>
-#include <QWindow>
 
 namespace {
 
@@ -76,14 +69,7 @@ FormSkalix::FormSkalix(QWidget *parent) : QWidget(parent)
     // Made last, so that it starts at the top of the stack, and hidden.
     m_focusRing = new FocusRing(m_client);
     m_announcer = new Announcer(this);
-    m_frameWatch.setInterval(kFrameWatchIntervalMs);
-    connect(&m_frameWatch, &QTimer::timeout, this, [this] {
-        if (++m_frameWatchTicks >= kFrameWatchTicks) {
-            m_frameWatch.stop();
-            m_frameWatchTicks = 0;
-        }
-        fitAgainOnceFramed();
-    });
+    m_screenFit = new ScreenFit(this, m_scroller, m_client);
     connect(qApp, &QApplication::focusChanged, this, &FormSkalix::followFocus);
     wireEvents(byName);
     Form_Load();
@@ -150,98 +136,6 @@ void FormSkalix::wireEvents(const Controls &byName)
     connect(m_text2, &QLineEdit::textChanged, this, &FormSkalix::Text2_Change);
 }
 
-void FormSkalix::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    m_scroller->resize(size()); // fills the window
-    fitAgainOnceFramed();
-}
-
-void FormSkalix::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (!event->spontaneous()) {
-        fitIntoScreen();
-        m_fittedFrame = frameMarginsNow();
-        // Where the frame comes with no move or resize to tell (Wayland,
-        // where Qt draws it), it is looked for a few times as the window
-        // first appears.
-        m_frameWatch.start();
-    }
-}
-
-void FormSkalix::moveEvent(QMoveEvent *event)
-{
-    QWidget::moveEvent(event);
-    fitAgainOnceFramed();
-}
-
-// The frame around the window: the window manager's title bar and border.
-QMargins FormSkalix::frameMarginsNow() const
-{
-    const QRect framed = frameGeometry();
-    const QRect inner = geometry();
-    return {inner.left() - framed.left(), inner.top() - framed.top(),
-            framed.right() - inner.right(), framed.bottom() - inner.bottom()};
-}
-
-// A window manager frames the window only once it is on the screen: its
-// frame is known from then on. A window fitted without it is fitted
-// again, with it; one that fits the screen either way stays as it is.
-void FormSkalix::fitAgainOnceFramed()
-{
-    if (!m_fittedFrame || !isVisible()
-        || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
-        return;
-    const QMargins frame = frameMarginsNow();
-    if (frame == *m_fittedFrame)
-        return;
-    m_fittedFrame = frame;
-    fitIntoScreen();
-}
-
-// Nothing of the window may lie beyond its screen's free area (the desktop
-// less its panels and task bar): where the window with its frame would,
-// it is made as large as the area allows, with room for the scroll bar
-// that then appears, and moved inside it. A window that fits stays as it
-// is.
-void FormSkalix::fitIntoScreen()
-{
-    const QScreen *on = screen();
-    if (!on)
-        return;
-    const QRect room = on->availableGeometry();
-    const QMargins frame = frameMarginsNow();
-    const QSize most = room.size().shrunkBy(frame);
-    const QSize laidOut = m_client->size();
-    const bool fits = most.expandedTo(laidOut) == most;
-    // Where the window fits, no scroll bar shows, not even where a window
-    // manager rounds its size down by a pixel of the screen (at 150 %, one
-    // that sizes windows in steps of two): that pixel is the window's
-    // empty margin.
-    const Qt::ScrollBarPolicy bars = fits ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
-    m_scroller->setVerticalScrollBarPolicy(bars);
-    m_scroller->setHorizontalScrollBarPolicy(bars);
-    QSize wanted = fits ? laidOut : size();
-    // Room for the scroll bar beside the controls, and a pixel more for a
-    // window manager's rounding.
-    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroller) + 1;
-    if (!fits && wanted.height() > most.height())
-        wanted.rwidth() = std::max(wanted.width(), laidOut.width() + bar);
-    if (!fits && wanted.width() > most.width())
-        wanted.rheight() = std::max(wanted.height(), laidOut.height() + bar);
-    wanted = wanted.boundedTo(most);
-    if (wanted != size())
-        resize(wanted);
-
-    const QRect framed = frameGeometry();
-    const QSize outer = wanted.grownBy(frame);
-    const QPoint inside(qBound(room.left(), framed.left(), room.right() + 1 - outer.width()),
-                        qBound(room.top(), framed.top(), room.bottom() + 1 - outer.height()));
-    if (inside != framed.topLeft())
-        move(inside);
-}
-
 // A control that takes the focus (by Tab, or when a command moves it
 // there) is scrolled wholly into view on a screen too small for the
 // window, with the focus ring a button or a text field shows around it.
@@ -252,58 +146,55 @@ void FormSkalix::followFocus(QWidget *, QWidget *focused)
         return;
     }
     m_focusRing->follow(focused);
-    // The whole control and the ring around it. (The scroll area's own
-    // ensureWidgetVisible would bring a text field's cursor into view, and
-    // leave the rest of the field cut at the edge.)
-    constexpr int kRingRoom = 4;
-    const QRect whole = QRect(focused->mapTo(m_client, QPoint()), focused->size())
-                            .marginsAdded(QMargins(kRingRoom, kRingRoom, kRingRoom, kRingRoom));
-    m_scroller->ensureVisible(whole.right(), whole.bottom(), 0, 0);
-    m_scroller->ensureVisible(whole.left(), whole.top(), 0, 0);
+    m_screenFit->bringIntoView(focused);
 }
 
 // --- Handlers ---------------------------------------------------------------
+// What each runs is said once, for the window and the web page alike, in
+// form/events.cpp.
 
-void FormSkalix::Form_Load() { Command2_Click(); }
+void FormSkalix::Form_Load() { events::Form_Load(*this); }
 
 // "Ende"
-void FormSkalix::Command1_Click() { close(); }
+void FormSkalix::Command1_Click() { events::commandClicked(*this, 1); }
 
 // "Standard- Notenschlüssel eintragen"
-void FormSkalix::Command2_Click() { presets::standardKey(*this); }
+void FormSkalix::Command2_Click() { events::commandClicked(*this, 2); }
 
 // "Linearen Notenschlüsel eintragen"
-void FormSkalix::Command3_Click() { presets::linearKey(*this); }
+void FormSkalix::Command3_Click() { events::commandClicked(*this, 3); }
 
 // "Werte aller Kommanoten löschen"
-void FormSkalix::Command4_Click() { presets::clearIntermediateGrades(*this); }
+void FormSkalix::Command4_Click() { events::commandClicked(*this, 4); }
 
 // "?"
-void FormSkalix::Command5_Click() { showMessage(helpText()); }
+void FormSkalix::Command5_Click() { events::commandClicked(*this, 5); }
 
 // "Werte aller Noten löschen"
-void FormSkalix::Command6_Click() { presets::clearAll(*this); }
+void FormSkalix::Command6_Click() { events::commandClicked(*this, 6); }
 
 // "Standard MSS-Punkte- Schlüssel eintragen"
-void FormSkalix::Command7_Click() { presets::mssPointsKey(*this); }
+void FormSkalix::Command7_Click() { events::commandClicked(*this, 7); }
 
 // "Berechnen"
-void FormSkalix::Command8_Click() { eval::calculate(*this); }
+void FormSkalix::Command8_Click() { events::commandClicked(*this, 8); }
 
 // "IHK- Notenschlüssel"
-void FormSkalix::Command9_Click() { presets::ihkKey(*this); }
+void FormSkalix::Command9_Click() { events::commandClicked(*this, 9); }
 
-void FormSkalix::HScroll1_Change() { m_text1->setText(QString::number(m_hscroll1->value())); }
-
-void FormSkalix::HScroll2_Change() { m_text2->setText(QString::number(m_hscroll2->value())); }
-
-void FormSkalix::Text1_Change() { Text2_Change(); }
-
-void FormSkalix::Text2_Change()
+void FormSkalix::HScroll1_Change()
 {
-    if (!eval::liveEvaluation(*this))
-        announceResult(std::string()); // no grade for these points
+    events::sliderChanged(*this, PointsField::Maximum, m_hscroll1->value());
 }
+
+void FormSkalix::HScroll2_Change()
+{
+    events::sliderChanged(*this, PointsField::Achieved, m_hscroll2->value());
+}
+
+void FormSkalix::Text1_Change() { events::pointsChanged(*this, PointsField::Maximum); }
+
+void FormSkalix::Text2_Change() { events::pointsChanged(*this, PointsField::Achieved); }
 
 // --- KeyForm ----------------------------------------------------------------
 
@@ -316,13 +207,12 @@ std::string FormSkalix::resultText() const { return m_text3->text().toStdString(
 void FormSkalix::setResultText(const std::string &text)
 {
     m_text3->setText(QString::fromStdString(text));
-    announceResult(text);
 }
 
-// "Note 3,6", in MSS mode "12 Punkte", or plainly that there is none.
-void FormSkalix::announceResult(const std::string &result)
+void FormSkalix::setPointsText(PointsField field, const std::string &text)
 {
-    m_announcer->announce(QString::fromStdString(eval::announcement(*this, result)));
+    // The field's textChanged runs its change handler.
+    (field == PointsField::Maximum ? m_text1 : m_text2)->setText(QString::fromStdString(text));
 }
 
 QLineEdit *FormSkalix::keyField(KeyArray array, int index) const
@@ -364,6 +254,13 @@ void FormSkalix::focusKeyField(KeyArray array, int index)
 }
 
 void FormSkalix::evaluate() { Text2_Change(); }
+
+void FormSkalix::announce(const std::string &words)
+{
+    m_announcer->announce(QString::fromStdString(words));
+}
+
+void FormSkalix::closeWindow() { close(); }
 
 void FormSkalix::showMessage(const std::string &text)
 {

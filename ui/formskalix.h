@@ -18,21 +18,16 @@
 // reader (Announcer), which would not otherwise say it.
 //
 // The controls stand at their fixed places on a client area of 444 × 666
-// pixels inside a frameless scroll area that fills the window. Where the
-// window fits its screen nothing of the scroll area is seen; on a screen
-// too small for it (a netbook, a laptop at 125 or 150 %) the window opens
-// as large as the screen allows, its window manager's frame included, and
-// scroll bars bring the rest into view, as does moving the focus there.
+// pixels inside a frameless scroll area that fills the window, which
+// ScreenFit keeps within the screen.
 
 #include "key/keyform.h"
 #include "key/keytable.h"
 
 #include <QHash>
-#include <QTimer>
 #include <QWidget>
 
 #include <array>
-#include <optional>
 
 class Announcer;
 class FocusRing;
@@ -40,6 +35,7 @@ class QLabel;
 class QLineEdit;
 class QScrollArea;
 class QScrollBar;
+class ScreenFit;
 
 class FormSkalix : public QWidget, public KeyForm
 {
@@ -69,6 +65,7 @@ public:
     std::string achievedText() const override;
     std::string resultText() const override;
     void setResultText(const std::string &text) override;
+    void setPointsText(PointsField field, const std::string &text) override;
     std::string keyText(KeyArray array, int index) const override;
     void setKeyText(KeyArray array, int index, const std::string &text) override;
     bool isKeyFieldVisible(KeyArray array, int index) const override;
@@ -76,12 +73,9 @@ public:
     void setKeyLabelVisible(int index, bool visible) override;
     void focusKeyField(KeyArray array, int index) override;
     void evaluate() override;
+    void announce(const std::string &words) override;
+    void closeWindow() override;
     void showMessage(const std::string &text) override;
-
-protected:
-    void resizeEvent(QResizeEvent *event) override;
-    void moveEvent(QMoveEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     // Every control by its objectName, as made from the control table.
@@ -89,23 +83,12 @@ private:
     Controls createControls();
     void wireEvents(const Controls &byName);
     QLineEdit *keyField(KeyArray array, int index) const;
-    void fitIntoScreen();
-    QMargins frameMarginsNow() const;
-    void fitAgainOnceFramed();
     void followFocus(QWidget *previous, QWidget *focused);
-    void announceResult(const std::string &result);
-
-    // The window manager's frame the window was last fitted with, once it
-    // has been shown.
-    std::optional<QMargins> m_fittedFrame;
-    static constexpr int kFrameWatchIntervalMs = 50;
-    static constexpr int kFrameWatchTicks = 40; // two seconds
-    QTimer m_frameWatch;
-    int m_frameWatchTicks = 0;
 
     QScrollArea *m_scroller = nullptr;
     QWidget *m_client = nullptr;
     FocusRing *m_focusRing = nullptr;
+    ScreenFit *m_screenFit = nullptr;
     Announcer *m_announcer = nullptr;
 
     QLineEdit *m_text1 = nullptr;

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The WebAssembly module of the web page: the window's handlers, as the
-// page's script calls them (web/skalix.js), each running the same core as
-// the desktop window's handler of that name.
+// The WebAssembly module of the web page: the window's events, as the
+// page's script hands them on (web/skalix.js), each running what it runs on
+// the desktop window (form/events.h).
 
+#include "imports.h"
 #include "webform.h"
 
-#include "eval/calculate.h"
-#include "key/presets.h"
-#include "ui/helptext.h"
+#include "arith/pastedtext.h"
+#include "form/events.h"
 
 #include <string>
 
@@ -19,48 +19,29 @@ web::WebForm form;
 
 } // namespace
 
-// CommandN_Click for the buttons that run the program's logic, by their
-// number; "Ende" (1) is the page's own.
-SKALIX_EXPORT("click") void click(int command)
+// CommandN_Click, by the button's number.
+SKALIX_EXPORT("click") void click(int command) { events::commandClicked(form, command); }
+
+// Text1_Change and Text2_Change.
+SKALIX_EXPORT("change") void change(int field)
 {
-    switch (command) {
-    case 2:
-        presets::standardKey(form);
-        break;
-    case 3:
-        presets::linearKey(form);
-        break;
-    case 4:
-        presets::clearIntermediateGrades(form);
-        break;
-    case 5:
-        form.showMessage(helpText());
-        break;
-    case 6:
-        presets::clearAll(form);
-        break;
-    case 7:
-        presets::mssPointsKey(form);
-        break;
-    case 8:
-        eval::calculate(form);
-        break;
-    case 9:
-        presets::ihkKey(form);
-        break;
-    default:
-        break;
-    }
+    events::pointsChanged(form, static_cast<PointsField>(field));
 }
 
-// Text1_Change and Text2_Change: the live evaluation.
-SKALIX_EXPORT("change") void change(int) { form.evaluate(); }
-
-// HScroll1_Change and HScroll2_Change: the slider's value into Text1 or
-// Text2, whose change then evaluates.
+// HScroll1_Change and HScroll2_Change.
 SKALIX_EXPORT("slide") void slide(int slider, int value)
 {
-    const web::Control field = slider == 1 ? web::Control::Text1 : web::Control::Text2;
-    form.setPointsText(field, std::to_string(value));
-    change(static_cast<int>(field));
+    events::sliderChanged(form, static_cast<PointsField>(slider), value);
+}
+
+// A text pasted into or dropped on a field, as the field takes it in (the
+// same rule as on the desktop; a line break inside becomes a blank, which a
+// one-line field of a page can hold): the page has encoded the text, as
+// for a control's text, and is given what the field keeps.
+SKALIX_EXPORT("paste") void paste(int length)
+{
+    std::string text(std::size_t(length), '\0');
+    skalixCopyText(text.data());
+    const std::string kept = pastedtext::clean(text, pastedtext::InnerBreaks::AsBlanks);
+    skalixGive(kept.data(), int(kept.size()));
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pageform.h"
 
-#include "eval/liveevaluation.h"
+#include "form/events.h"
 
 namespace web {
 
@@ -61,6 +61,15 @@ void PageForm::setKeyLabelVisible(int index, bool visible)
 
 void PageForm::focusKeyField(KeyArray array, int index) { m_focused = keyField(array, index); }
 
-void PageForm::evaluate() { eval::liveEvaluation(*this); }
+void PageForm::setPointsText(PointsField field, const std::string &text)
+{
+    std::string &points = m_texts[field == PointsField::Maximum ? "Text1" : "Text2"];
+    if (points == text)
+        return;
+    points = text;
+    events::pointsChanged(*this, field);
+}
+
+void PageForm::evaluate() { events::pointsChanged(*this, PointsField::Achieved); }
 
 } // namespace web

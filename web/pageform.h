@@ -5,8 +5,8 @@
 // start-up (Form_Load) runs on it when the page is made and the page opens
 // showing its result, with no script needed for the first grade.
 
+#include "form/controltable.h"
 #include "key/keyform.h"
-#include "ui/controltable.h"
 
 #include <map>
 #include <string>
@@ -30,6 +30,7 @@ public:
     std::string achievedText() const override { return text("Text2"); }
     std::string resultText() const override { return text("Text3"); }
     void setResultText(const std::string &text) override { m_texts["Text3"] = text; }
+    void setPointsText(PointsField field, const std::string &text) override;
     std::string keyText(KeyArray array, int index) const override;
     void setKeyText(KeyArray array, int index, const std::string &text) override;
     bool isKeyFieldVisible(KeyArray array, int index) const override;
@@ -37,6 +38,9 @@ public:
     void setKeyLabelVisible(int index, bool visible) override;
     void focusKeyField(KeyArray array, int index) override;
     void evaluate() override;
+    // Nobody listens while the page is made, and it has no window to close.
+    void announce(const std::string &) override {}
+    void closeWindow() override {}
     void showMessage(const std::string &text) override { m_messages.push_back(text); }
 
 private:

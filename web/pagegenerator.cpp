@@ -12,20 +12,31 @@
 // before the control nearest to it on the window, so that a screen reader
 // reading the page meets a caption beside what it belongs to.
 //
-// Use: pagegenerator TEMPLATE PAGE STYLESHEET NAMES
-//   TEMPLATE   web/index.html.in, whose @SKALIX_CONTROLS@, @SKALIX_TITLE@
-//              and @SKALIX_FOCUS@ are filled in
-//   PAGE       the page to write
-//   STYLESHEET the rules of the controls to write
-//   NAMES      for the tests: every control that takes input, with what a
-//              screen reader calls it on the desktop, as JSON
+// What the page, its style sheet, script and manifest share with the
+// window (its size and colour, its font, the pause before a grade is told,
+// the size of screen that shows the window as laid out) comes from here
+// too, written into the templates, never a second time by hand.
+//
+// Use: pagegenerator OUTPUT PAGE STYLESHEET MANIFEST
+//   OUTPUT     the folder to write into: index.html, skalix.css,
+//              manifest.webmanifest, and for the tests names.json (every
+//              control that takes input, with what a screen reader calls
+//              it on the desktop)
+//   PAGE       web/index.html.in
+//   STYLESHEET web/skalix.css, the page's own rules; the controls' rules
+//              follow them
+//   MANIFEST   dist/web/manifest.webmanifest.in
+// In the templates, @SKALIX_...@ markers are filled in (see fill()).
 
 #include "pageform.h"
 
-#include "key/presets.h"
-#include "ui/controltable.h"
+#include "form/controltable.h"
+#include "form/events.h"
+
+#include "key/announcement.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -75,12 +86,17 @@ std::string selector(const std::string &name)
     return out;
 }
 
-std::string hex(controls::Colour colour)
+// The page's own colour around the window.
+constexpr std::uint32_t kPageColour = 0xE7E5E0;
+
+std::string hex(std::uint32_t rgb)
 {
     char text[8];
-    std::snprintf(text, sizeof text, "#%06x", unsigned(controls::classicRgb(colour)));
+    std::snprintf(text, sizeof text, "#%06x", unsigned(rgb));
     return text;
 }
+
+std::string hex(controls::Colour colour) { return hex(controls::classicRgb(colour)); }
 
 std::string pixels(int twips) { return std::to_string(twips / controls::kTwipsPerPixel) + "px"; }
 
@@ -306,14 +322,63 @@ std::string spokenNames(const web::PageForm &start)
     return json + "]\n";
 }
 
-void replace(std::string &text, std::string_view marker, const std::string &by)
+// The screens that show the window as laid out, as a media query.
+std::string wideScreen()
 {
-    const std::size_t at = text.find(marker);
-    if (at == std::string::npos) {
-        std::cerr << "The page template has no " << marker << '\n';
+    const int width =
+        controls::kWindowWidthTwips / controls::kTwipsPerPixel + 2 * controls::kScreenMarginPixels;
+    return "(min-width: " + std::to_string(width)
+           + "px) and (min-height: " + std::to_string(controls::kWideScreenMinHeightPixels) + "px)";
+}
+
+// What the style sheet reads of the window, as custom properties.
+std::string windowProperties()
+{
+    return ":root{--window-width:" + pixels(controls::kWindowWidthTwips)
+           + ";--window-height:" + pixels(controls::kWindowHeightTwips)
+           + ";--window-colour:" + hex(controls::Colour::ButtonFace)
+           + ";--page-colour:" + hex(kPageColour) + ";--window-font:"
+           + std::to_string(controls::pointsToPixels(controls::kWindowFontPoints))
+           + "px;--screen-margin:" + std::to_string(controls::kScreenMarginPixels) + "px}\n";
+}
+
+std::string read(const char *path)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        std::cerr << "Cannot read " << path << '\n';
         std::exit(1);
     }
-    text.replace(at, marker.size(), by);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
+
+void write(const std::string &path, const std::string &text)
+{
+    if (!(std::ofstream(path, std::ios::binary) << text)) {
+        std::cerr << "Cannot write " << path << '\n';
+        std::exit(1);
+    }
+}
+
+// Every @SKALIX_NAME@ of a template with its value; a marker that is not
+// known stops the build.
+std::string fill(std::string text, const std::vector<std::pair<std::string, std::string>> &values)
+{
+    for (std::size_t at = text.find("@SKALIX_"); at != std::string::npos;
+         at = text.find("@SKALIX_", at)) {
+        const std::size_t end = text.find('@', at + 1);
+        const std::string marker = text.substr(at, end == std::string::npos ? 8 : end + 1 - at);
+        const auto value = std::find_if(values.begin(), values.end(), [&marker](const auto &pair) {
+            return pair.first == marker;
+        });
+        if (value == values.end()) {
+            std::cerr << "Unknown marker in a page template: " << marker << '\n';
+            std::exit(1);
+        }
+        text.replace(at, marker.size(), value->second);
+        at += value->second.size();
+    }
+    return text;
 }
 
 } // namespace
@@ -321,18 +386,18 @@ void replace(std::string &text, std::string_view marker, const std::string &by)
 int main(int argc, char **argv)
 {
     if (argc != 5) {
-        std::cerr << "Use: pagegenerator TEMPLATE PAGE STYLESHEET NAMES\n";
+        std::cerr << "Use: pagegenerator OUTPUT PAGE STYLESHEET MANIFEST\n";
         return 2;
     }
     web::PageForm start;
-    presets::standardKey(start); // Form_Load
+    events::Form_Load(start);
     if (!start.messages().empty()) {
         std::cerr << "The start-up showed a message: " << start.messages().front() << '\n';
         return 1;
     }
 
     std::string controls;
-    std::string rules;
+    std::string rules = windowProperties();
     const std::vector<ControlSpec> &table = controls::controlTable();
     for (const ControlSpec *row : pageOrder()) {
         controls += element(*row, start) + '\n';
@@ -340,13 +405,21 @@ int main(int argc, char **argv)
     }
     controls.pop_back();
 
-    std::ifstream templateFile(argv[1], std::ios::binary);
-    std::string page{std::istreambuf_iterator<char>(templateFile), {}};
-    replace(page, "@SKALIX_TITLE@", escaped(controls::kWindowTitle));
-    replace(page, "@SKALIX_FOCUS@", escaped(start.focused()));
-    replace(page, "@SKALIX_CONTROLS@", controls);
-    std::ofstream(argv[2], std::ios::binary) << page;
-    std::ofstream(argv[3], std::ios::binary) << rules;
-    std::ofstream(argv[4], std::ios::binary) << spokenNames(start);
+    const std::vector<std::pair<std::string, std::string>> values{
+        {"@SKALIX_TITLE@", escaped(controls::kWindowTitle)},
+        {"@SKALIX_FOCUS@", escaped(start.focused())},
+        {"@SKALIX_CONTROLS@", controls},
+        {"@SKALIX_WIDE_SCREEN@", wideScreen()},
+        {"@SKALIX_PAUSE_MS@", std::to_string(announcement::kPauseMs)},
+        {"@SKALIX_WINDOW_COLOUR@", hex(controls::Colour::ButtonFace)},
+        {"@SKALIX_PAGE_COLOUR@", hex(kPageColour)},
+        {"@SKALIX_DESCRIPTION@", SKALIX_DESCRIPTION},
+    };
+    const std::string output = argv[1];
+    write(output + "/index.html", fill(read(argv[2]), values));
+    write(output + "/skalix.css",
+          fill(read(argv[3]), values) + "\n/* The controls, from the control table. */\n" + rules);
+    write(output + "/manifest.webmanifest", fill(read(argv[4]), values));
+    write(output + "/names.json", spokenNames(start));
     return 0;
 }

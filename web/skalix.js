@@ -16,6 +16,8 @@
     let module = null;              // the module's exports, once it has loaded
     const waiting = [];             // what the user did before that
     let encoded = new Uint8Array(); // the text the module asked for last
+    let given = '';                 // the text the module gave the page last
+    const form = byId('FormSkalix');
 
     // --- The controls, as the module names them ---------------------------
 
@@ -49,6 +51,8 @@
             focus(number, index) { control(number, index).focus(); },
             message(pointer, length) { showMessage(textAt(pointer, length)); },
             announce(pointer, length) { announce(textAt(pointer, length)); },
+            end() { end(); },
+            give(pointer, length) { given = textAt(pointer, length); },
         },
         wasi_snapshot_preview1: {
             proc_exit(code) { throw new Error(`Skalix stopped (${code})`); },
@@ -112,7 +116,7 @@
     function announce(words) {
         announcement = words;
         clearTimeout(pause);
-        pause = setTimeout(sayLater, 500);
+        pause = setTimeout(sayLater, Number(form.dataset.pauseMs));
     }
 
     function sayLater() {
@@ -127,11 +131,9 @@
 
     // --- The window's events -------------------------------------------------
 
-    const form = byId('FormSkalix');
-
     for (const button of form.querySelectorAll('button[id^="Command"]')) {
         const number = Number(button.id.slice('Command'.length));
-        button.addEventListener('click', () => (number === 1 ? end() : run((m) => m.click(number))));
+        button.addEventListener('click', () => run((m) => m.click(number)));
     }
 
     // Only the two points fields have a change handler, on every change.
@@ -145,18 +147,26 @@
         slider.addEventListener('change', () => run((m) => m.slide(number, Number(slider.value))));
     }
 
-    // A copied spreadsheet cell ends with a line break, which a one-line
-    // field would drop together with any break inside ("45", line break,
-    // "50" would become 4550): breaks and tabs at either end are dropped,
-    // one inside becomes a blank, so two cells read as no number, as on the
-    // desktop. Inserted as typing is, so that undo takes it back.
+    // What a field keeps of a pasted or dropped text is the program's rule
+    // (the breaks at either end dropped, as on the desktop), and a line
+    // break inside becomes a blank, where the field would drop it and join
+    // two cells into one number. Inserted as typing is, so that undo takes
+    // it back.
+    function cleanedPaste(text) {
+        encoded = encoder.encode(text);
+        module.paste(encoded.length);
+        return given;
+    }
+
     form.addEventListener('beforeinput', (event) => {
-        if (event.inputType !== 'insertFromPaste' && event.inputType !== 'insertFromDrop')
+        if (!module || (event.inputType !== 'insertFromPaste' && event.inputType !== 'insertFromDrop'))
             return;
         const pasted = event.dataTransfer?.getData('text/plain') ?? event.data;
-        if (!pasted || !/[\r\n\t]/.test(pasted))
+        if (!pasted)
             return;
-        const cleaned = pasted.replace(/^[\r\n\t]+|[\r\n\t]+$/g, '').replace(/\r\n?|\n/g, ' ');
+        const cleaned = cleanedPaste(pasted);
+        if (cleaned === pasted)
+            return;
         event.preventDefault();
         if (!document.execCommand('insertText', false, cleaned)) {
             const field = event.target;
@@ -187,7 +197,7 @@
     // loaded: a screen reader then tells the field, which during the load
     // it may pass over. Where the user has put the focus by then, it stays.
     addEventListener('load', () => {
-        const whole = '(min-width: 460px) and (min-height: 500px) and (not (pointer: coarse))';
+        const whole = `${form.dataset.wideScreen} and (not (pointer: coarse))`;
         if (matchMedia(whole).matches && document.activeElement === document.body)
             byId(form.dataset.focus)?.focus();
     });

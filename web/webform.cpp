@@ -1,24 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "webform.h"
 
-#include "eval/announcement.h"
-#include "eval/liveevaluation.h"
+#include "imports.h"
 
-// What the page's script gives the module (the "skalix" imports of
-// web/skalix.js). Texts cross as UTF-8 in the module's memory.
-#define SKALIX_IMPORT(name) __attribute__((import_module("skalix"), import_name(name)))
-extern "C" {
-// Encodes the control's text and returns its length in bytes; copyText
-// then copies it to where the module has room for it.
-SKALIX_IMPORT("text") int skalixText(int control, int index);
-SKALIX_IMPORT("copyText") void skalixCopyText(char *into);
-SKALIX_IMPORT("setText") void skalixSetText(int control, int index, const char *text, int length);
-SKALIX_IMPORT("visible") int skalixVisible(int control, int index);
-SKALIX_IMPORT("setVisible") void skalixSetVisible(int control, int index, int visible);
-SKALIX_IMPORT("focus") void skalixFocus(int control, int index);
-SKALIX_IMPORT("message") void skalixMessage(const char *text, int length);
-SKALIX_IMPORT("announce") void skalixAnnounce(const char *text, int length);
-}
+#include "form/events.h"
 
 namespace web {
 
@@ -43,12 +28,6 @@ void setTextOf(Control control, int index, const std::string &text)
     skalixSetText(number(control), index, text.data(), int(text.size()));
 }
 
-void announce(const KeyForm &form, const std::string &result)
-{
-    const std::string words = eval::announcement(form, result);
-    skalixAnnounce(words.data(), int(words.size()));
-}
-
 } // namespace
 
 std::string WebForm::maximumText() const { return textOf(Control::Text1); }
@@ -57,10 +36,17 @@ std::string WebForm::achievedText() const { return textOf(Control::Text2); }
 
 std::string WebForm::resultText() const { return textOf(Control::Text3); }
 
-void WebForm::setResultText(const std::string &text)
+void WebForm::setResultText(const std::string &text) { setTextOf(Control::Text3, 0, text); }
+
+// A field's text set by a script raises no event in a page: the change
+// handler runs here, as on the window, where the text changes.
+void WebForm::setPointsText(PointsField field, const std::string &text)
 {
-    setTextOf(Control::Text3, 0, text);
-    announce(*this, text);
+    const Control control = field == PointsField::Maximum ? Control::Text1 : Control::Text2;
+    if (textOf(control) == text)
+        return;
+    setTextOf(control, 0, text);
+    events::pointsChanged(*this, field);
 }
 
 std::string WebForm::keyText(KeyArray array, int index) const
@@ -93,16 +79,15 @@ void WebForm::focusKeyField(KeyArray array, int index)
     skalixFocus(number(controlOf(array)), index);
 }
 
-// Text2_Change, as the window runs it: the evaluation, and where it ends
-// without a result, that there is no grade for these points.
-void WebForm::evaluate()
+void WebForm::evaluate() { events::pointsChanged(*this, PointsField::Achieved); }
+
+void WebForm::announce(const std::string &words)
 {
-    if (!eval::liveEvaluation(*this))
-        announce(*this, std::string());
+    skalixAnnounce(words.data(), int(words.size()));
 }
 
-void WebForm::showMessage(const std::string &text) { skalixMessage(text.data(), int(text.size())); }
+void WebForm::closeWindow() { skalixEnd(); }
 
-void WebForm::setPointsText(Control field, const std::string &text) { setTextOf(field, 0, text); }
+void WebForm::showMessage(const std::string &text) { skalixMessage(text.data(), int(text.size())); }
 
 } // namespace web

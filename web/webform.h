@@ -22,6 +22,7 @@ public:
     std::string achievedText() const override;
     std::string resultText() const override;
     void setResultText(const std::string &text) override;
+    void setPointsText(PointsField field, const std::string &text) override;
     std::string keyText(KeyArray array, int index) const override;
     void setKeyText(KeyArray array, int index, const std::string &text) override;
     bool isKeyFieldVisible(KeyArray array, int index) const override;
@@ -29,10 +30,9 @@ public:
     void setKeyLabelVisible(int index, bool visible) override;
     void focusKeyField(KeyArray array, int index) override;
     void evaluate() override;
+    void announce(const std::string &words) override;
+    void closeWindow() override;
     void showMessage(const std::string &text) override;
-
-    // The points fields' texts, as a slider writes them.
-    void setPointsText(Control field, const std::string &text);
 };
 
 } // namespace web

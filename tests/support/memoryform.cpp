@@ -34,6 +34,17 @@ void MemoryForm::setKeyLabelVisible(int index, bool visible)
     labelVisible.at(std::size_t(index)) = visible;
 }
 
+// Writing a points field runs its change handler, Text1_Change or
+// Text2_Change, both the evaluation.
+void MemoryForm::setPointsText(PointsField field, const std::string &text)
+{
+    std::string &points = field == PointsField::Maximum ? maximum : achieved;
+    if (points == text)
+        return;
+    points = text;
+    evaluate();
+}
+
 void MemoryForm::evaluate()
 {
     ++evaluations;

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A plain in-memory stand-in for the window: the texts and visibility flags
-// the logic works on, the focus it moved last and the messages it showed.
+// the logic works on, the focus it moved last, the messages it showed and
+// what it told a screen reader.
 // Starts as the window does before its load handler runs: maximum "100",
 // reached "75", grade mode, every key field empty.
 
@@ -27,7 +28,9 @@ public:
     std::array<bool, keytable::kLabelCount> labelVisible;
     std::optional<std::pair<KeyArray, int>> focus;
     std::vector<std::string> messages;
+    std::vector<std::string> announcements;
     int evaluations = 0;
+    bool closed = false;
 
     MemoryForm();
 
@@ -38,6 +41,7 @@ public:
     std::string achievedText() const override { return achieved; }
     std::string resultText() const override { return result; }
     void setResultText(const std::string &text) override { result = text; }
+    void setPointsText(PointsField field, const std::string &text) override;
     std::string keyText(KeyArray array, int index) const override;
     void setKeyText(KeyArray array, int index, const std::string &text) override;
     bool isKeyFieldVisible(KeyArray array, int index) const override;
@@ -45,5 +49,7 @@ public:
     void setKeyLabelVisible(int index, bool visible) override;
     void focusKeyField(KeyArray array, int index) override { focus = {array, index}; }
     void evaluate() override;
+    void announce(const std::string &words) override { announcements.push_back(words); }
+    void closeWindow() override { closed = true; }
     void showMessage(const std::string &text) override { messages.push_back(text); }
 };
