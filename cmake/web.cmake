@@ -80,13 +80,6 @@ add_custom_command(OUTPUT ${SKALIX_SITE_DIR}/index.html
 add_custom_target(site ALL DEPENDS ${SKALIX_SITE_DIR}/index.html)
 install(DIRECTORY ${SKALIX_SITE_DIR}/ DESTINATION .)
 
-# Programs for the tests: emscripten's own script around them, for a page
-# in the browser (scripts/web/run-test.sh), quick to link.
-function(skalix_web_test target)
-    target_link_options(${target} PRIVATE -O1 -sENVIRONMENT=web -sEXIT_RUNTIME=1
-                        -sALLOW_MEMORY_GROWTH=1)
-endfunction()
-
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME Skalix)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

@@ -4,7 +4,7 @@
 # Usage: scripts/setup.sh [extra-package ...]
 set -euo pipefail
 
-packages=(cmake g++ make pkg-config qt6-base-dev qt6-wayland qt6-translations-l10n
+packages=(cmake g++ make ninja-build pkg-config qt6-base-dev qt6-wayland qt6-translations-l10n
           libfast-float-dev libfmt-dev fonts-liberation2 fonts-dejavu-core "$@")
 
 missing=()

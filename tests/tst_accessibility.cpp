@@ -2,6 +2,7 @@
 // What a screen reader can say about every control, and the window icon.
 
 #include "support/messagewatch.h"
+#include "support/suites.h"
 
 #include "ui/formskalix.h"
 
@@ -88,5 +89,5 @@ void TestAccessibility::windowIconSizes()
     QVERIFY(sizes.contains(QSize(64, 64))); // 32 at twice the scale
 }
 
-QTEST_MAIN(TestAccessibility)
+SKALIX_TEST_SUITE(TestAccessibility)
 #include "tst_accessibility.moc"

@@ -3,6 +3,7 @@
 // hang, no message, and Text3 as the evaluation's rules say.
 
 #include "support/messagewatch.h"
+#include "support/suites.h"
 
 #include "ui/formskalix.h"
 
@@ -250,5 +251,5 @@ void TestBadInput::pastedCells()
     QCOMPARE(form.findChild<QLineEdit *>(QStringLiteral("Text3"))->text(), result);
 }
 
-QTEST_MAIN(TestBadInput)
+SKALIX_TEST_SUITE(TestBadInput)
 #include "tst_badinput.moc"

@@ -8,6 +8,7 @@
 // applies as a desktop would (SKALIX_PALETTE names the one expected:
 // light, dark or highcontrast).
 
+#include "support/suites.h"
 #include "support/windowfixture.h"
 
 #include "form/controltable.h"
@@ -290,5 +291,5 @@ void TestContrast::focusedFields()
     }
 }
 
-QTEST_MAIN(TestContrast)
+SKALIX_TEST_SUITE(TestContrast)
 #include "tst_contrast.moc"

@@ -3,6 +3,7 @@
 // shows its focus and a thumb that stands out, title fields drawn whole, and
 // key fields whose frame no value draws over.
 
+#include "support/suites.h"
 #include "support/windowfixture.h"
 
 #include "ui/contrast.h"
@@ -286,5 +287,5 @@ void TestFocusAndDrawing::focusRingStandsOut()
     }
 }
 
-QTEST_MAIN(TestFocusAndDrawing)
+SKALIX_TEST_SUITE(TestFocusAndDrawing)
 #include "tst_focusanddrawing.moc"

@@ -2,6 +2,7 @@
 // The help text, character by character.
 
 #include "form/helptext.h"
+#include "support/suites.h"
 
 #include <QtTest>
 
@@ -68,5 +69,5 @@ void TestHelpText::lifeLineKeepsItsSpaces()
     QCOMPARE(line, QString(48, u' ') + QStringLiteral("'life'") + QString(48, u' '));
 }
 
-QTEST_GUILESS_MAIN(TestHelpText)
+SKALIX_TEST_SUITE(TestHelpText)
 #include "tst_helptext.moc"

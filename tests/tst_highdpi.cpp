@@ -3,6 +3,7 @@
 // twice its place, and the pictures come from their high-resolution forms.
 
 #include "support/messagewatch.h"
+#include "support/suites.h"
 
 #include "ui/formskalix.h"
 #include "ui/picturebox.h"
@@ -102,5 +103,5 @@ void TestHighDpi::picturesSharp()
 }
 
 // CTest runs this at QT_SCALE_FACTOR=2.
-QTEST_MAIN(TestHighDpi)
+SKALIX_TEST_SUITE(TestHighDpi)
 #include "tst_highdpi.moc"

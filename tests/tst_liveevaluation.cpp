@@ -6,7 +6,7 @@
 
 #include "eval/liveevaluation.h"
 
-#include "support/coretest.h"
+#include "support/suites.h"
 
 #include <string>
 
@@ -261,8 +261,5 @@ void TestLiveEvaluation::hugeTextsInEveryField()
     QCOMPARE(form.result, std::string("1,0")); // the only readable field is the top
 }
 
-SKALIX_CORE_TEST_MAIN(TestLiveEvaluation, gradeMode, mssMode, unreadableFieldActsAsEmpty,
-                      modeIsToldByElementZero, inconsistentTableShowsMessage, hugeTextsInEveryField)
-#if !defined(SKALIX_BROWSER_TEST)
+SKALIX_TEST_SUITE(TestLiveEvaluation)
 #include "tst_liveevaluation.moc"
-#endif

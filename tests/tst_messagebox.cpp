@@ -2,6 +2,7 @@
 // The real message box behind the seam: title, button, icon and line breaks.
 
 #include "form/helptext.h"
+#include "support/suites.h"
 #include "ui/messagebox.h"
 
 #include <QApplication>
@@ -70,5 +71,5 @@ void TestMessageBox::showsModalBox()
     QCOMPARE(QString(shownText).replace(u'\n', u'\r'), text);
 }
 
-QTEST_MAIN(TestMessageBox)
+SKALIX_TEST_SUITE(TestMessageBox)
 #include "tst_messagebox.moc"

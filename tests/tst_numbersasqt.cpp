@@ -5,7 +5,7 @@
 
 #include "arith/numbertext.h"
 
-#include "support/coretest.h"
+#include "support/suites.h"
 
 #include <QRandomGenerator>
 
@@ -133,5 +133,5 @@ void TestNumbersAsQt::writesAsQt()
     QCOMPARE(QString::fromStdString(numbertext::write(value)), qtWritten(value));
 }
 
-SKALIX_CORE_TEST_MAIN(TestNumbersAsQt, blanksAreQtsSpaces, readsAsQt, writesAsQt)
+SKALIX_TEST_SUITE(TestNumbersAsQt)
 #include "tst_numbersasqt.moc"

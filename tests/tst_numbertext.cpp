@@ -5,7 +5,7 @@
 #include "arith/numbertext.h"
 #include "arith/pastedtext.h"
 
-#include "support/coretest.h"
+#include "support/suites.h"
 
 #include <string>
 
@@ -259,9 +259,5 @@ void TestNumberText::keepsOfPastedTexts()
     QCOMPARE(pastedtext::clean(pasted, pastedtext::InnerBreaks::AsBlanks), page);
 }
 
-SKALIX_CORE_TEST_MAIN(TestNumberText, readsNumbers, rejectsTexts, writesShortestForm,
-                      writtenTextReadsBack, roundsHalvesToEven, hugeTextsStayCheap,
-                      keepsOfPastedTexts)
-#if !defined(SKALIX_BROWSER_TEST)
+SKALIX_TEST_SUITE(TestNumberText)
 #include "tst_numbertext.moc"
-#endif

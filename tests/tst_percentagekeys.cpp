@@ -5,7 +5,7 @@
 
 #include "arith/percentagekeys.h"
 
-#include "support/coretest.h"
+#include "support/suites.h"
 
 #include <string>
 
@@ -163,7 +163,5 @@ void TestPercentageKeys::searchesShowNoMessage()
     QVERIFY(form.messages.empty());
 }
 
-SKALIX_CORE_TEST_MAIN(TestPercentageKeys, keys, searches, searchesShowNoMessage)
-#if !defined(SKALIX_BROWSER_TEST)
+SKALIX_TEST_SUITE(TestPercentageKeys)
 #include "tst_percentagekeys.moc"
-#endif

@@ -7,7 +7,7 @@
 #include "eval/calculate.h"
 #include "key/presets.h"
 
-#include "support/coretest.h"
+#include "support/suites.h"
 
 #include <string>
 
@@ -457,9 +457,5 @@ void TestPresets::presetsAreRepeatable()
     QCOMPARE(twice.result, once.result);
 }
 
-SKALIX_CORE_TEST_MAIN(TestPresets, gradePresets, mssPreset, evaluateOnlyWithNumericReached,
-                      resultsUnderEachKey, clearIntermediateGrades, clearAll, ihkThenCalculate,
-                      calculateFocusesVisibleKey, focusOnInconsistentTable, presetsAreRepeatable)
-#if !defined(SKALIX_BROWSER_TEST)
+SKALIX_TEST_SUITE(TestPresets)
 #include "tst_presets.moc"
-#endif

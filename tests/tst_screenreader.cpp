@@ -4,6 +4,7 @@
 // read-only, sliders as sliders, and every new result announced once the
 // user pauses: the announcer shown with the message as its name.
 
+#include "support/suites.h"
 #include "support/windowfixture.h"
 
 #include "ui/announcer.h"
@@ -177,5 +178,5 @@ void TestScreenReader::resultsAreAnnounced()
     QCOMPARE(m_listener.said.size(), 1); // once
 }
 
-QTEST_MAIN(TestScreenReader)
+SKALIX_TEST_SUITE(TestScreenReader)
 #include "tst_screenreader.moc"

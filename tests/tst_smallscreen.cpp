@@ -7,6 +7,7 @@
 // show whole. Run on virtual X screens of several sizes and scales, with
 // a window manager and without.
 
+#include "support/suites.h"
 #include "support/windowfixture.h"
 
 #include "form/controltable.h"
@@ -148,5 +149,5 @@ void TestSmallScreen::scrollBarsReachEveryCorner()
         QVERIFY2(wholeInView(control(bottomCorner)), bottomCorner);
 }
 
-QTEST_MAIN(TestSmallScreen)
+SKALIX_TEST_SUITE(TestSmallScreen)
 #include "tst_smallscreen.moc"

@@ -2,6 +2,7 @@
 // The window as built: its controls, places, looks, tab order, the slider
 // coupling and closing.
 
+#include "support/suites.h"
 #include "support/windowfixture.h"
 
 #include "form/helptext.h"
@@ -675,5 +676,5 @@ void TestWindow::closeBoxCloses()
     QVERIFY(m_watch->messages.isEmpty());
 }
 
-QTEST_MAIN(TestWindow)
+SKALIX_TEST_SUITE(TestWindow)
 #include "tst_window.moc"

@@ -8,7 +8,8 @@
 set -uo pipefail
 setup=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
-export SKALIX_WINEPREFIX=${XDG_CACHE_HOME:-$HOME/.cache}/skalix-windows/wineprefix-installer
+# The installer's prefix, beside the tests' one.
+export SKALIX_WINEPREFIX=${SKALIX_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/skalix-windows/wineprefix}-installer
 source "$here/display.sh"
 
 "$here/wine.sh" "$setup" &

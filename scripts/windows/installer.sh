@@ -8,7 +8,8 @@
 set -euo pipefail
 setup=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
-export SKALIX_WINEPREFIX=${XDG_CACHE_HOME:-$HOME/.cache}/skalix-windows/wineprefix-installer
+# A prefix of its own beside the tests' one, made anew for each run.
+export SKALIX_WINEPREFIX=${SKALIX_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/skalix-windows/wineprefix}-installer
 rm -rf "$SKALIX_WINEPREFIX"
 fail() { echo "FAIL: $*"; exit 1; }
 

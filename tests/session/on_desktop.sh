@@ -7,6 +7,7 @@
 # Usage: on_desktop.sh WIDTHxHEIGHT COMMAND [ARGUMENT ...]
 set -uo pipefail
 source "$(dirname "$0")/session.sh"
+in_own_session "$@"
 screen=$1
 shift
 work=$(mktemp -d)

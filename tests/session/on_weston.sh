@@ -7,6 +7,7 @@
 set -uo pipefail
 source "$(dirname "$0")/session.sh"
 require weston
+in_own_session "$@"
 size=$1
 shift
 work=$(mktemp -d)

@@ -16,17 +16,7 @@ source "$here/session.sh"
 require chromium node xdotool
 in_own_session "$@"
 work=$(mktemp -d)
-# Chromium's own processes are not this script's jobs: they are found by
-# their profile folder and ended before that is removed. ([c] keeps the
-# pattern from finding the very command that looks for it.)
-end_chromium() {
-    pkill -f -- "user-data-dir=$work/[c]hromium"
-    for _ in $(seq 100); do
-        pgrep -f -- "user-data-dir=$work/[c]hromium" >/dev/null || break
-        sleep 0.1
-    done
-}
-trap 'end_chromium; cleanup' EXIT
+trap cleanup EXIT
 start_x_desktop 1024x768x24
 start_accessibility_bus
 start_orca

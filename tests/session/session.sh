@@ -1,9 +1,18 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# What the session tests share, sourced by them: a desktop of their own (a
-# virtual X display with a window manager, or headless Weston), a D-Bus
-# session with the accessibility bus, and the Orca screen reader with its
-# debug log, in which the tests read every utterance a blind user would
-# hear.
+# What the session tests share, sourced by them: a world of their own (a
+# PID namespace and a D-Bus session), a desktop in it (a virtual X display,
+# with a window manager or without, or headless Weston), the accessibility
+# bus, and the Orca screen reader with its debug log, in which the tests
+# read every utterance a blind user would hear.
+#
+# Everything a test starts ends with it: the test runs as the first process
+# of a PID namespace of its own, and when it ends, however it ends (passed,
+# failed, killed by CTest's timeout), the kernel ends every process of that
+# namespace, daemons that left their parent included (speech-dispatcher).
+# Inside it, programs see only the test's own processes, so two runs at once
+# (two clones, CI beside a developer) never meet: Orca, which runs once per
+# user, finds no other Orca. Afterwards in_own_session checks that nothing
+# the test started is still running anywhere.
 #
 # A test skips (exit 77, which CTest reports as skipped) only where a tool
 # it needs is not installed. Whatever is installed but slow to start (the
@@ -42,23 +51,58 @@ wait_until() {
     done
 }
 
-# Everything below the caller's own start runs in a D-Bus session of its
-# own: call this first, with the caller's arguments.
+# Everything below the caller's own start runs in a world of its own: call
+# this first, with the caller's arguments. The caller runs again inside it;
+# outside, this waits for it, checks that nothing it started is left and
+# exits with its status.
 in_own_session() {
-    require dbus-run-session
-    if [ -z "${SKALIX_IN_SESSION:-}" ]; then
-        exec env SKALIX_IN_SESSION=1 dbus-run-session -- "$0" "$@"
+    [ -n "${SKALIX_IN_SESSION:-}" ] && return
+    require unshare dbus-run-session
+    local world=(--pid --fork --kill-child --mount-proc)
+    # A user who is not root makes the namespace in a user namespace of
+    # its own, as the same user.
+    [ "$(id -u)" -eq 0 ] || world=(--user --map-current-user "${world[@]}")
+    local session
+    session=skalix-session-$$-$(date +%s%N)
+    SKALIX_IN_SESSION=$session unshare "${world[@]}" dbus-run-session -- "$0" "$@"
+    local status=$?
+    local left
+    left=$(started_by "$session")
+    if [ -n "$left" ]; then
+        echo "FAIL: still running after the test: $left"
+        exit 1
     fi
+    exit $status
 }
 
-# A virtual X display (Xvfb picks a free one and names it once it takes
-# connections) with openbox, which activates new windows as a desktop does.
-start_x_desktop() {
-    require Xvfb openbox xprop
+# The processes (id and name) that carry the session's mark in their
+# environment, which everything started in it inherits.
+started_by() {
+    local environ pid
+    for environ in /proc/[0-9]*/environ; do
+        pid=${environ#/proc/}
+        pid=${pid%/environ}
+        if grep -qzx "SKALIX_IN_SESSION=$1" "$environ" 2>/dev/null; then
+            printf '%s (%s) ' "$pid" "$(cat "/proc/$pid/comm" 2>/dev/null)"
+        fi
+    done
+}
+
+# A virtual X display: Xvfb picks a free one and names it once it takes
+# connections, so two at once never take the same.
+start_x_display() {
+    require Xvfb
     Xvfb -displayfd 3 -screen 0 "${1:-1024x768x24}" -nolisten tcp 3>"$work/display" \
         >"$work/xvfb.log" 2>&1 &
     wait_until "Xvfb did not take connections" "$work/xvfb.log" test -s "$work/display"
     export DISPLAY=:$(cat "$work/display")
+}
+
+# A virtual X display with openbox, which activates new windows as a
+# desktop does.
+start_x_desktop() {
+    require Xvfb openbox xprop
+    start_x_display "$@"
     openbox >"$work/openbox.log" 2>&1 &
     wait_until "the window manager (openbox) did not start" "$work/openbox.log" \
         sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
@@ -88,14 +132,10 @@ accessibility_bus_address() {
 # the session).
 start_orca() {
     require orca script
-    # Orca runs once per user, and will not start while another Orca is
-    # there, not even one that has ended and is not yet reaped. A screen
-    # reader of the user's own is left alone.
-    pgrep -x -r R,S,D,T orca >/dev/null && skip "an Orca of the user's own is running"
-    wait_until "an ended Orca was not reaped" - sh -c '! pgrep -x orca'
     mkdir -p -m 700 "$work/runtime"
     export HOME=$work XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config \
         XDG_DATA_HOME=$work/data LANG=C.UTF-8 LANGUAGE= LC_ALL=
+    speak_into_nothing
     orca_log=$work/orca.log
     script -qfc "orca --debug-file=/dev/tty" "$orca_log" >/dev/null 2>&1 &
     orca=$!
@@ -107,6 +147,27 @@ start_orca() {
         previous=$now
         sleep 0.3
     done
+}
+
+# Orca speaks through speech-dispatcher, which it starts. On a machine
+# without a sound card (servers, CI, most virtual machines) the daemon
+# finds no audio output, its synthesizer blocks and Orca's log stops at the
+# first utterance. So speech-dispatcher gets settings of its own in the
+# private home: its sound goes to ALSA's null device, and a module that
+# does not answer is given up after five seconds.
+speak_into_nothing() {
+    local config=$XDG_CONFIG_HOME/speech-dispatcher
+    mkdir -p "$config"
+    {
+        echo 'Timeout 5'
+        echo 'AudioOutputMethod "alsa"'
+        echo 'AudioALSADevice "null"'
+        if [ -x /usr/lib/speech-dispatcher-modules/sd_espeak-ng ]; then
+            echo 'AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"'
+            echo 'DefaultModule espeak-ng'
+        fi
+    } >"$config/speechd.conf"
+    echo 'pcm.!default { type null }' >"$HOME/.asoundrc"
 }
 
 listened_events() {
@@ -123,17 +184,29 @@ print(len(reply.unpack()[0]))
 PYTHON
 }
 
-# Ends Orca (script(1) then reaps it and ends) and every other job, and
-# removes $work.
+# Ends every process the test started (asked first, then made to), and
+# removes $work. Only the namespace's own processes are seen here; its
+# first one, dbus-run-session, ends the bus itself once the test has ended.
 cleanup() {
-    if [ -n "${orca:-}" ]; then
-        pkill -P "$orca" 2>/dev/null
-        for _ in $(seq 50); do
-            kill -0 "$orca" 2>/dev/null || break
-            sleep 0.1
+    others() {
+        local proc pid
+        for proc in /proc/[0-9]*; do
+            pid=${proc#/proc/}
+            [ "$pid" = 1 ] || [ "$pid" = $$ ] || [ "$pid" = "$BASHPID" ] && continue
+            [ "$(cut -d' ' -f4 "$proc/stat" 2>/dev/null)" = 1 ] &&
+                [ "$(cat "$proc/comm" 2>/dev/null)" = dbus-daemon ] && continue
+            [ -e "$proc" ] && echo "$pid"
         done
-    fi
-    kill $(jobs -p) 2>/dev/null
+    }
+    local left
+    left=$(others)
+    [ -n "$left" ] && kill -TERM $left 2>/dev/null
+    for _ in $(seq 30); do
+        left=$(others)
+        [ -z "$left" ] && break
+        sleep 0.1
+    done
+    [ -n "$left" ] && kill -KILL $left 2>/dev/null
     wait 2>/dev/null
     rm -rf "$work"
 }

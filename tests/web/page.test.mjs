@@ -16,36 +16,27 @@
 //     page, which still computes;
 //   - an update on an ordinary server (dates, no caching rule): the second
 //     visit after it runs the new version, whole;
+//   - Lighthouse (mobile): accessibility and best practices at 100;
 //   - the size: every file a first visit fetches, the service worker's
 //     copy included, at most 150 KB with gzip -9, and none downloaded
 //     twice.
-// Use: node chromium-test.mjs SITE_FOLDER NAMES_JSON
+// SKALIX_SITE names the site's folder, SKALIX_NAMES what the page generator
+// wrote of the controls' names (names.json).
 import { cpSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
-import { launchChromium } from './browser.mjs';
+import { after, before, test } from 'node:test';
+import { launchChromium, lighthouse } from './browsers.mjs';
 import { textCut } from './page-checks.mjs';
-import { serve } from './serve.mjs';
+import { serve } from '../../scripts/web/serve.mjs';
 
-const [site, namesFile] = process.argv.slice(2);
-const names = JSON.parse(readFileSync(namesFile, 'utf8'));
+const site = process.env.SKALIX_SITE;
+const names = JSON.parse(readFileSync(process.env.SKALIX_NAMES, 'utf8'));
 const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 const pause = (ms) => new Promise((done) => setTimeout(done, ms));
 const phone = { width: 360, height: 740, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
-
-let failures = 0;
-async function check(name, action) {
-    const started = Date.now();
-    try {
-        await action();
-        console.log(`PASS: ${name} (${Date.now() - started} ms)`);
-    } catch (error) {
-        failures += 1;
-        console.log(`FAIL: ${name}: ${error.message}`);
-    }
-}
 
 async function openPage(browser, address, viewport = { width: 800, height: 760 }) {
     const context = await browser.createBrowserContext();
@@ -320,21 +311,36 @@ async function smallEnough(browser) {
         throw new Error(`downloaded twice: ${twice.join(', ')}`);
 }
 
-const server = await serve(site);
-const address = `http://127.0.0.1:${server.address().port}/`;
-const browser = await launchChromium();
-try {
-    await check('every field, slider and button is named as on the desktop', () => accessibleNamesAsOnDesktop(browser, address));
-    await check('axe-core finds no WCAG 2.2 A or AA violation on a wide screen', () => noAxeViolations(browser, address, { width: 800, height: 760 }, 'wide'));
-    await check('axe-core finds no WCAG 2.2 A or AA violation on a phone', () => noAxeViolations(browser, address, phone, 'phone'));
-    await check('on a phone: no scrolling sideways, targets, keypad, text whole and large enough, a tap and typing', () => fitsThePhone(browser, address));
-    await check('in forced colours (high contrast) fields and buttons keep their frames', () => forcedColours(browser, address));
-    await check('a pasted cell gives its number, Undo takes it back, two cells are no number', () => pastesCells(browser, address));
-    await check('a reload with the server gone opens the page, which computes', () => worksOffline(browser));
-    await check('the second visit after an update runs the new version, whole', () => updatesOnTheSecondVisit(browser));
-    await check('a first visit fetches at most 150 KB (gzip -9), each file once', () => smallEnough(browser));
-} finally {
-    await browser.close();
-    server.close();
-}
-process.exit(failures ? 1 : 0);
+let server;
+let address;
+let browser;
+
+before(async () => {
+    server = await serve(site);
+    address = `http://127.0.0.1:${server.address().port}/`;
+    browser = await launchChromium();
+});
+
+after(async () => {
+    await browser?.close();
+    server?.close();
+});
+
+test('every field, slider and button is named as on the desktop', () => accessibleNamesAsOnDesktop(browser, address));
+test('axe-core finds no WCAG 2.2 A or AA violation on a wide screen', () => noAxeViolations(browser, address, { width: 800, height: 760 }, 'wide'));
+test('axe-core finds no WCAG 2.2 A or AA violation on a phone', () => noAxeViolations(browser, address, phone, 'phone'));
+test('on a phone: no scrolling sideways, targets, keypad, text whole and large enough, a tap and typing', () => fitsThePhone(browser, address));
+test('in forced colours (high contrast) fields and buttons keep their frames', () => forcedColours(browser, address));
+test('a pasted cell gives its number, Undo takes it back, two cells are no number', () => pastesCells(browser, address));
+test('a reload with the server gone opens the page, which computes', () => worksOffline(browser));
+test('the second visit after an update runs the new version, whole', () => updatesOnTheSecondVisit(browser));
+test('a first visit fetches at most 150 KB (gzip -9), each file once', () => smallEnough(browser));
+test('Lighthouse finds the page fully accessible and of best practice', async () => {
+    const report = await lighthouse(address);
+    for (const category of ['accessibility', 'best-practices']) {
+        const failing = report.categories[category].auditRefs
+            .filter((ref) => ref.weight > 0 && report.audits[ref.id].score !== 1).map((ref) => ref.id);
+        if (failing.length)
+            throw new Error(`${category}: ${failing.join(', ')}`);
+    }
+});

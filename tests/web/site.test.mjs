@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The site as a teacher uses it, in the browser engine SKALIX_ENGINE names
+// (chromium, firefox or webkit), served on 127.0.0.1 from SKALIX_SITE: the
+// page opens with 2,6 and every caption and value whole, in grade and in
+// MSS mode; typing 47 as the maximum and 30 as the reached points gives
+// 3,4; every preset and clearing gives its grade, and "Berechnen" and the
+// presets put the focus into the key; the help box opens, closes with OK
+// and with Esc, and gives the focus back; a slider moves by the keyboard;
+// and no page error on the way.
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { eventually, open } from './browsers.mjs';
+import { textCut } from './page-checks.mjs';
+import { serve } from '../../scripts/web/serve.mjs';
+
+const engine = process.env.SKALIX_ENGINE;
+let server;
+let page;
+
+before(async () => {
+    server = await serve(process.env.SKALIX_SITE);
+    page = await open(engine);
+});
+
+after(async () => {
+    await page?.close();
+    server?.close();
+});
+
+const result = () => page.value('Text3');
+const focused = () => page.evaluate(() => document.activeElement?.id ?? '');
+const boxOpen = () => page.evaluate(() => document.getElementById('messageBox').open);
+async function wholeTexts() {
+    await page.evaluate(() => document.fonts.ready.then(() => true));
+    assert.deepEqual(await page.evaluate(textCut), []);
+}
+
+test('the page opens with 2,6', async () => {
+    await page.goto(`http://127.0.0.1:${server.address().port}/`);
+    await eventually('Text3', result, '2,6');
+});
+
+test('no caption or value is cut', wholeTexts);
+
+test('47 and 30 points give 3,4', async () => {
+    await page.typeInto('Text1', '47');
+    await page.typeInto('Text2', '30');
+    await eventually('Text3', result, '3,4');
+});
+
+// The presets and clearings after 30 of 47 points, in this order, with the
+// grade each leaves and where each leaves the focus (as on the desktop).
+for (const [button, what, grade, focus] of [
+    ['Command3', 'linear key', '2,8', 'Text4(0)'],
+    ['Command9', 'IHK key', '', 'Text4(0)'],
+    ['Command8', '"Berechnen" under the IHK key', '4,0', 'Text4(0)'],
+    ['Command7', 'MSS points key', '8', 'Text5(0)'],
+    ['Command8', '"Berechnen" in MSS mode', '8', 'Text5(0)'],
+    ['Command2', 'standard key', '3,4', 'Text4(0)'],
+    ['Command4', 'clearing the intermediate grades', '3,0', 'Text4(0)'],
+    ['Command6', 'clearing all grades', '', 'Text4(0)'],
+    ['Command2', 'standard key again', '3,4', 'Text4(0)'],
+]) {
+    test(`${what}: ${grade || 'no grade'}, focus in ${focus}`, async () => {
+        await page.click(button);
+        await eventually('Text3', result, grade);
+        await eventually('the focus', focused, focus);
+    });
+}
+
+test('in MSS mode no caption or value is cut', async () => {
+    await page.click('Command7');
+    await wholeTexts();
+    await page.click('Command2');
+    await eventually('Text3', result, '3,4');
+});
+
+test('the help box opens, OK closes it, the focus comes back', async () => {
+    await page.click('Command5');
+    await eventually('the box', boxOpen, true);
+    const text = await page.evaluate(() => document.getElementById('messageText').textContent);
+    assert.ok(text.includes("'life'") && text.endsWith('Wendrisch'), text);
+    await eventually('the focus', focused, 'messageOk');
+    await page.press('Enter');
+    await eventually('the box', boxOpen, false);
+    await eventually('the focus', focused, 'Command5');
+});
+
+test('Esc closes the help box too', async () => {
+    await page.click('Command5');
+    await eventually('the box', boxOpen, true);
+    await page.press('Escape');
+    await eventually('the box', boxOpen, false);
+    await eventually('Text3', result, '3,4');
+});
+
+test('a slider moves by the keyboard: 99 maximum points, 5,2', async () => {
+    await page.evaluate(() => document.getElementById('HScroll1').focus());
+    await page.press('ArrowLeft');
+    await eventually('Text1', () => page.value('Text1'), '99');
+    await eventually('Text3', result, '5,2');
+});
+
+test('no page error on the way', async () => {
+    assert.deepEqual(await page.pageProblems(), []);
+});
