@@ -29,7 +29,7 @@ const int kStandardKey[10][6] = {
     {86, 71, 56, 37, 7, -1},
 };
 
-const int kMssKey[16] = {100, 95, 90, 86, 81, 77, 72, 68, 63, 59, 54, 50, 45, 38, 29, 22};
+const int kStandardMssKey[16] = {100, 95, 90, 86, 81, 77, 72, 68, 63, 59, 54, 50, 45, 38, 29, 22};
 
 std::vector<std::string> standardKey()
 {
@@ -59,7 +59,7 @@ std::vector<std::string> ihkKey()
 std::vector<std::string> mssKey()
 {
     std::vector<std::string> key;
-    for (int limit : kMssKey)
+    for (int limit : kStandardMssKey)
         key.push_back(std::to_string(limit));
     return key;
 }

@@ -22,12 +22,12 @@ int run(int argc, char **argv);
 
 } // namespace suites
 
-#define SKALIX_TEST_SUITE(Class)                                            \
-    namespace {                                                             \
-    const bool registered = suites::add(#Class, [](int argc, char **argv) { \
-        Class suite;                                                        \
-        return QTest::qExec(&suite, argc, argv);                            \
-    });                                                                     \
+#define SKALIX_TEST_SUITE(Class)                                                   \
+    namespace {                                                                    \
+    const bool registered##Class = suites::add(#Class, [](int argc, char **argv) { \
+        Class suite;                                                               \
+        return QTest::qExec(&suite, argc, argv);                                   \
+    });                                                                            \
     }
 
 namespace QTest {
