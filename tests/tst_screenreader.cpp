@@ -14,10 +14,8 @@
 #include <QScrollBar>
 #include <QtTest>
 
-namespace {
-
 // What the announcer said, in order: its name each time it was shown.
-class Listener : public QObject
+class AnnouncerListener : public QObject
 {
 public:
     QStringList said;
@@ -30,6 +28,8 @@ protected:
         return false;
     }
 };
+
+namespace {
 
 QAccessibleInterface *accessible(QWidget *widget)
 {
@@ -56,7 +56,7 @@ private slots:
     void resultsAreAnnounced();
 
 private:
-    Listener m_listener;
+    AnnouncerListener m_listener;
 };
 
 void TestScreenReader::init()
