@@ -71,13 +71,14 @@ configure_file(${SOURCE_DIR}/LICENSE ${SITE_DIR}/LICENSE.txt COPYONLY)
 configure_file(${dist}/windows/LiberationSans-LICENSE.txt ${SITE_DIR}/LiberationSans-LICENSE.txt
                COPYONLY)
 
-# The service worker keeps what a visit needs offline: the page, the
-# manifest and every versioned file but the large icons, which the browser
-# fetches itself when the page is installed as an app. Its cache is named
-# after the checksums of all the site's files, so each version has its own.
+# The service worker keeps what every visit needs offline: the page, the
+# manifest, the style sheet, the script, the module and the icon; the
+# pictures and fonts a visit used it keeps as the page names them. Its
+# cache is named after the checksums of all the site's files, so each
+# version has its own.
 set(SKALIX_SITE_FILES "")
 foreach(name IN LISTS versioned)
-    if(NOT name MATCHES "^skalix-(192|512)\\.")
+    if(name MATCHES "^skalix\\.[0-9a-f]+\\.(css|js|wasm|svg)$")
         string(APPEND SKALIX_SITE_FILES "${separator}'${name}'")
         set(separator ", ")
     endif()

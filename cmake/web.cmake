@@ -37,15 +37,17 @@ set(page_templates web/index.html.in web/skalix.css dist/web/manifest.webmanifes
 list(TRANSFORM page_templates PREPEND ${PROJECT_SOURCE_DIR}/)
 add_custom_command(
     OUTPUT ${page_dir}/index.html ${page_dir}/skalix.css ${page_dir}/manifest.webmanifest
-           ${page_dir}/names.json
+           ${page_dir}/names.json ${page_dir}/characters.txt
     COMMAND ${CMAKE_COMMAND} -E make_directory ${page_dir}
     COMMAND ${NODE} $<TARGET_FILE:pagegenerator> ${page_dir} ${page_templates}
     DEPENDS pagegenerator ${page_templates}
     VERBATIM)
 
-# Liberation Sans, whose metrics the captions were set in (Arial's), in
-# the characters of Western European languages, as WOFF2: a browser on a
-# system without it then lays the captions out as the window does. With its
+# Liberation Sans, whose metrics the captions were set in (Arial's), as
+# WOFF2: a browser on a system without it then lays the captions out as
+# the window does. Only what the page shows: the characters of its texts
+# and messages, and those a number or a word of the key can be typed in
+# (printable ASCII); anything else typed comes from the system's fonts. With its
 # hinting, which keeps the text as narrow as the window's where a browser
 # sets each letter on whole pixels (WebKitGTK); without it the captions
 # grew by a twentieth there, and some no longer fitted.
@@ -59,9 +61,9 @@ foreach(face Regular Bold)
     add_custom_command(OUTPUT ${subset}
         COMMAND ${CMAKE_COMMAND} -E make_directory ${page_dir}
         COMMAND ${PYFTSUBSET} ${font} --output-file=${subset} --flavor=woff2
-                --unicodes=U+0020-007E,U+00A0-00FF,U+2013-2014,U+2018-201E,U+2026,U+20AC
+                --unicodes=U+0020-007E --text-file=${page_dir}/characters.txt
                 --layout-features=kern
-        DEPENDS ${font}
+        DEPENDS ${font} ${page_dir}/characters.txt
         VERBATIM)
     list(APPEND fonts ${subset})
 endforeach()
@@ -77,8 +79,16 @@ add_custom_command(OUTPUT ${SKALIX_SITE_DIR}/index.html
     DEPENDS skalix ${page_dir}/index.html ${page_dir}/skalix.css
             ${page_dir}/manifest.webmanifest ${fonts} ${site_sources}
     VERBATIM)
-add_custom_target(site ALL DEPENDS ${SKALIX_SITE_DIR}/index.html)
 install(DIRECTORY ${SKALIX_SITE_DIR}/ DESTINATION .)
+
+# The copy a teacher keeps: the page as one file with all it needs inside,
+# which opens from disk (web/singlefile.mjs).
+set(SKALIX_WEB_FILE ${CMAKE_CURRENT_BINARY_DIR}/Skalix-${PROJECT_VERSION}.html)
+add_custom_command(OUTPUT ${SKALIX_WEB_FILE}
+    COMMAND ${NODE} ${PROJECT_SOURCE_DIR}/web/singlefile.mjs ${SKALIX_SITE_DIR} ${SKALIX_WEB_FILE}
+    DEPENDS ${SKALIX_SITE_DIR}/index.html ${PROJECT_SOURCE_DIR}/web/singlefile.mjs
+    VERBATIM)
+add_custom_target(site ALL DEPENDS ${SKALIX_SITE_DIR}/index.html ${SKALIX_WEB_FILE})
 
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME Skalix)

@@ -2,9 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Proves that anyone who builds this commit gets the very bytes that are
 # published: the Debian package, skalix.exe, the Windows installer and
-# portable zip, the web site and its zip. Builds all of them in a clean
-# clone of the commit, in another folder, with another umask, time zone
-# and locale, and compares their checksums (and the modes of the web
+# portable zip, the web site, its zip and the page in one file. Builds all
+# of them in a clean clone of the commit, in another folder, with another
+# umask, time zone and locale, and compares their checksums (and the modes of the web
 # site's files) with those of this checkout's own builds (made here first
 # where they are missing or out of date; CI has made them already). Where
 # they differ, diffoscope shows how, and the check fails.
@@ -34,7 +34,7 @@ published() {
         cd "$1"
         sha256sum build-release/skalix_*.deb build-windows/skalix.exe \
             build-windows/Skalix-*-win64-setup.exe build-windows/Skalix-*-win64-portable.zip \
-            build-wasm/Skalix-*-web.zip
+            build-wasm/Skalix-*-web.zip build-wasm/Skalix-*.html
         find build-web -type f -printf '%m ' -exec sha256sum {} \; | sort -k 3
     )
 }

@@ -19,9 +19,10 @@
 //
 // Use: pagegenerator OUTPUT PAGE STYLESHEET MANIFEST
 //   OUTPUT     the folder to write into: index.html, skalix.css,
-//              manifest.webmanifest, and for the tests names.json (every
-//              control that takes input, with what a screen reader calls
-//              it on the desktop)
+//              manifest.webmanifest, characters.txt (every character the
+//              page may show but what is typed, for the font) and for the
+//              tests names.json (every control that takes input, with what
+//              a screen reader calls it on the desktop)
 //   PAGE       web/index.html.in
 //   STYLESHEET web/skalix.css, the page's own rules; the controls' rules
 //              follow them
@@ -32,6 +33,10 @@
 
 #include "form/controltable.h"
 #include "form/events.h"
+#include "form/helptext.h"
+
+#include "arith/percentagekeys.h"
+#include "eval/liveevaluation.h"
 
 #include "key/announcement.h"
 
@@ -41,6 +46,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -146,7 +152,13 @@ int extraHeight(const ControlSpec &row)
     return target ? std::max(0, kLeastTarget - row.place.height / controls::kTwipsPerPixel) : 0;
 }
 
-std::string element(const ControlSpec &row, const web::PageForm &start)
+// A control as an element of the page. What takes input stands out of use
+// (disabled) until the page's script has the program running: where it
+// cannot run (no script, a module refused), nothing can be typed beside
+// the start's grade that the page was made with. Browsers are kept from
+// filling fields from their memory of a page reloaded (autocomplete off),
+// which would put points beside a grade they do not give.
+std::string element(const ControlSpec &row, const web::PageForm &start, int narrowPlace)
 {
     std::ostringstream out;
     const std::string name = escaped(row.name);
@@ -177,6 +189,9 @@ std::string element(const ControlSpec &row, const web::PageForm &start)
         out << " hidden";
     if (!row.toolTip.empty())
         out << " title=\"" << escaped(row.toolTip) << '"';
+    out << " data-narrow=\"" << narrowPlace << '"';
+    if (row.kind == Kind::Button || row.kind == Kind::TextBox || row.kind == Kind::ScrollBar)
+        out << " disabled";
 
     switch (row.kind) {
     case Kind::Button:
@@ -198,7 +213,7 @@ std::string element(const ControlSpec &row, const web::PageForm &start)
     case Kind::ScrollBar:
         out << " type=\"range\" min=\"" << controls::kSliderMinimum << "\" max=\""
             << controls::kSliderMaximum << "\" step=\"1\" value=\"" << row.value
-            << "\" aria-label=\"" << escaped(spokenName(row)) << "\">";
+            << "\" aria-label=\"" << escaped(spokenName(row)) << "\" autocomplete=\"off\">";
         break;
     case Kind::Picture:
     case Kind::Image:
@@ -308,6 +323,24 @@ std::vector<const ControlSpec *> pageOrder()
     return order;
 }
 
+// Each control's place in the order of the grid of small screens, by its
+// page order: the grid's reading order, row by row, each row from the left
+// (of controls in the same cell, the first in the page first). Tab, a
+// screen reader and the eye then go the same way (the page's script puts
+// the controls in this order where the grid is shown).
+std::map<const ControlSpec *, int> narrowPlaces(const std::vector<const ControlSpec *> &page)
+{
+    std::vector<const ControlSpec *> narrow = page;
+    std::stable_sort(narrow.begin(), narrow.end(), [](const ControlSpec *a, const ControlSpec *b) {
+        return std::pair(a->narrow.row, a->narrow.column)
+               < std::pair(b->narrow.row, b->narrow.column);
+    });
+    std::map<const ControlSpec *, int> places;
+    for (std::size_t i = 0; i < narrow.size(); ++i)
+        places[narrow[i]] = int(i);
+    return places;
+}
+
 // [{"name": "Text1", "kind": "text", "spoken": "Maximalpunkte", "shown": true}, ...]
 std::string spokenNames(const web::PageForm &start)
 {
@@ -399,8 +432,10 @@ int main(int argc, char **argv)
     std::string controls;
     std::string rules = windowProperties();
     const std::vector<ControlSpec> &table = controls::controlTable();
-    for (const ControlSpec *row : pageOrder()) {
-        controls += element(*row, start) + '\n';
+    const std::vector<const ControlSpec *> page = pageOrder();
+    const std::map<const ControlSpec *, int> narrow = narrowPlaces(page);
+    for (const ControlSpec *row : page) {
+        controls += element(*row, start, narrow.at(row)) + '\n';
         rules += rule(*row, std::size_t(row - table.data()) + 1);
     }
     controls.pop_back();
@@ -416,10 +451,16 @@ int main(int argc, char **argv)
         {"@SKALIX_DESCRIPTION@", SKALIX_DESCRIPTION},
     };
     const std::string output = argv[1];
-    write(output + "/index.html", fill(read(argv[2]), values));
+    const std::string pageText = fill(read(argv[2]), values);
+    write(output + "/index.html", pageText);
     write(output + "/skalix.css",
           fill(read(argv[3]), values) + "\n/* The controls, from the control table. */\n" + rules);
     write(output + "/manifest.webmanifest", fill(read(argv[4]), values));
     write(output + "/names.json", spokenNames(start));
+    // What the page shows in its own font: its texts, and what the program
+    // says in its messages.
+    write(output + "/characters.txt", pageText + helpText()
+                                          + std::string(eval::kInconsistentTableMessage)
+                                          + std::string(Skalix::kNegativePercentageMessage));
     return 0;
 }

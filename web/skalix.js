@@ -6,18 +6,24 @@
 // controls to read and write, hands it the events the window handles, and
 // does what only a page does: the message box as a <dialog>, new grades
 // told to screen readers through a live region, pasted cells cleaned, the
-// copy kept for offline use.
+// grid's order on small screens, the copy kept for offline use and a new
+// version taken as soon as it is there.
+//
+// The page comes with its controls out of use (disabled): they are taken
+// into use once the module runs, so that nothing is typed or clicked that
+// the program does not answer. Where it cannot run, they stay so, and the
+// page says why.
 'use strict';
 
 (() => {
     const byId = (name) => document.getElementById(name);
     const encoder = new TextEncoder();
     const decoder = new TextDecoder();
-    let module = null;              // the module's exports, once it has loaded
-    const waiting = [];             // what the user did before that
+    let module = null;              // the module's exports, once it runs
     let encoded = new Uint8Array(); // the text the module asked for last
     let given = '';                 // the text the module gave the page last
     const form = byId('FormSkalix');
+    const status = byId('status');
 
     // --- The controls, as the module names them ---------------------------
 
@@ -62,20 +68,13 @@
         env: { emscripten_notify_memory_growth() {} },
     };
 
-    // Runs a handler of the module, or, while it is still loading, as soon
-    // as it is there.
-    function run(handler) {
-        if (module)
-            handler(module);
-        else
-            waiting.push(handler);
-    }
-
     // --- Message box --------------------------------------------------------
 
     // Modal, titled "Skalix", one OK button; Esc closes it too. The focus
     // goes back where it was. Messages that come while one is open wait
-    // their turn. The program's line breaks are carriage returns.
+    // their turn. The program's line breaks are carriage returns. A screen
+    // reader reads the text with the OK button it comes to (the dialog is
+    // an alert dialog, the text the button's description).
     const box = byId('messageBox');
     const messages = [];
     let focusBeforeBox = null;
@@ -107,8 +106,8 @@
     // --- What a screen reader is told ---------------------------------------
 
     // Each new grade ("Note 3,6", "12 Punkte", "Keine Note"), once the
-    // results have paused for half a second, as on the desktop; none while
-    // a message is open.
+    // results have paused for a moment, as on the desktop; none while a
+    // message is open.
     const region = byId('announcer');
     let announcement = '';
     let pause = 0;
@@ -133,18 +132,18 @@
 
     for (const button of form.querySelectorAll('button[id^="Command"]')) {
         const number = Number(button.id.slice('Command'.length));
-        button.addEventListener('click', () => run((m) => m.click(number)));
+        button.addEventListener('click', () => module.click(number));
     }
 
     // Only the two points fields have a change handler, on every change.
     for (const number of [1, 2])
-        byId(`Text${number}`).addEventListener('input', () => run((m) => m.change(number)));
+        byId(`Text${number}`).addEventListener('input', () => module.change(number));
 
     // A slider's value counts when it is set: by a key, a click, or the end
     // of a drag.
     for (const slider of form.querySelectorAll('input[type="range"]')) {
         const number = Number(slider.id.slice('HScroll'.length));
-        slider.addEventListener('change', () => run((m) => m.slide(number, Number(slider.value))));
+        slider.addEventListener('change', () => module.slide(number, Number(slider.value)));
     }
 
     // What a field keeps of a pasted or dropped text is the program's rule
@@ -159,7 +158,7 @@
     }
 
     form.addEventListener('beforeinput', (event) => {
-        if (!module || (event.inputType !== 'insertFromPaste' && event.inputType !== 'insertFromDrop'))
+        if (event.inputType !== 'insertFromPaste' && event.inputType !== 'insertFromDrop')
             return;
         const pasted = event.dataTransfer?.getData('text/plain') ?? event.data;
         if (!pasted)
@@ -188,23 +187,70 @@
     }
     byId('restart').addEventListener('click', () => location.reload());
 
+    // --- The grid of small screens -------------------------------------------
+
+    // Where the grid is shown, the controls stand in its reading order, row
+    // by row (data-narrow), so that Tab and a screen reader go the way the
+    // eye does; where the window is shown, in the window's tab order, as
+    // the page comes. The control with the focus keeps it, and its caret.
+    const wideScreen = matchMedia(form.dataset.wideScreen);
+    const windowOrder = [...form.children];
+    const gridOrder = [...windowOrder].sort((a, b) => a.dataset.narrow - b.dataset.narrow);
+
+    function arrange() {
+        const focused = document.activeElement;
+        const caret = focused?.selectionStart ?? null;
+        const caretEnd = focused?.selectionEnd ?? null;
+        form.append(...(wideScreen.matches ? windowOrder : gridOrder));
+        if (focused && focused !== document.activeElement) {
+            focused.focus();
+            if (caret !== null)
+                focused.setSelectionRange(caret, caretEnd);
+        }
+    }
+    if (!wideScreen.matches)
+        arrange();
+    wideScreen.addEventListener('change', arrange);
+
     // --- Start --------------------------------------------------------------
 
-    // The page holds the window as the start-up leaves it, the grade for
-    // 75 of 100 points included. The focus goes where the start-up put it
-    // where the page shows the whole window to a mouse and keyboard (on a
-    // touch screen no keyboard pops up uninvited), once the page has
-    // loaded: a screen reader then tells the field, which during the load
-    // it may pass over. Where the user has put the focus by then, it stays.
-    addEventListener('load', () => {
+    // The focus goes where the start-up put it, with the caret at the end of
+    // its text as on the desktop, where the page shows the whole window to a
+    // mouse and keyboard (on a touch screen no keyboard pops up uninvited),
+    // once the program runs and the page has loaded: a screen reader then
+    // tells the field, which during the load it may pass over. Where the
+    // user has put the focus by then, it stays.
+    function placeStartFocus() {
         const whole = `${form.dataset.wideScreen} and (not (pointer: coarse))`;
-        if (matchMedia(whole).matches && document.activeElement === document.body)
-            byId(form.dataset.focus)?.focus();
-    });
+        const field = byId(form.dataset.focus);
+        if (!field || !matchMedia(whole).matches || document.activeElement !== document.body)
+            return;
+        field.focus();
+        field.setSelectionRange?.(field.value.length, field.value.length);
+    }
 
-    // Compiled while it downloads; from a server that does not say it is
+    // The controls into use, once the program runs.
+    function takeIntoUse() {
+        for (const element of form.querySelectorAll(':disabled'))
+            element.disabled = false;
+        form.removeAttribute('aria-busy');
+        status.hidden = true;
+        if (document.readyState === 'complete')
+            placeStartFocus();
+        else
+            addEventListener('load', placeStartFocus);
+    }
+
+    // The module: carried in the page itself (the copy kept on disk), or
+    // compiled while it downloads; from a server that does not say it is
     // WebAssembly (application/wasm), once it is there.
-    async function load(file) {
+    async function load() {
+        const inside = byId('moduleData');
+        if (inside) {
+            const data = Uint8Array.from(atob(inside.textContent.trim()), (c) => c.charCodeAt(0));
+            return WebAssembly.instantiate(data, imports);
+        }
+        const file = byId('module').href;
         try {
             return await WebAssembly.instantiateStreaming(fetch(file), imports);
         } catch {
@@ -215,20 +261,76 @@
         }
     }
 
-    load(byId('module').href)
+    // Where loading takes a while (a slow network), the page says so.
+    const slow = setTimeout(() => { status.hidden = false; }, 1000);
+    load()
         .then(({ instance }) => {
             module = instance.exports;
             module._initialize();
+            clearTimeout(slow);
+            takeIntoUse();
             performance.mark('skalix-module'); // the page computes from here on
-            waiting.splice(0).forEach((handler) => handler(module));
         })
         .catch((error) => {
             console.error(error);
-            showMessage('Skalix konnte nicht vollständig geladen werden. Bitte laden Sie die Seite neu.');
+            clearTimeout(slow);
+            form.removeAttribute('aria-busy');
+            status.textContent = status.dataset.failed;
+            status.hidden = false;
         });
 
-    if ('serviceWorker' in navigator && window.isSecureContext) {
-        addEventListener('load', () => navigator.serviceWorker.register('service-worker.js')
-            .catch(() => { /* no offline copy: the page works as it is */ }));
+    // --- Current and offline ------------------------------------------------
+
+    if (location.protocol.startsWith('http'))
+        addEventListener('load', keepCurrent);
+
+    // On a server with HTTPS (or on this machine) a service worker keeps the
+    // site for offline use and asks the server for the page first, so a new
+    // version is taken on the first visit after it is there. Without one
+    // (plain HTTP) a browser may show the page from its cache for days
+    // without asking: the page asks the server itself whether it is still
+    // current and, where it is not, loads the new one at once, or, where
+    // the teacher is already at work, offers to.
+    function keepCurrent() {
+        if ('serviceWorker' in navigator && window.isSecureContext) {
+            navigator.serviceWorker.register('service-worker.js')
+                .then(() => navigator.serviceWorker.ready)
+                .then((worker) => worker.active?.postMessage(usedFiles()))
+                .catch(() => { /* no offline copy: the page works as it is */ });
+            if (navigator.serviceWorker.controller)
+                return;
+        }
+        const [visit] = performance.getEntriesByType('navigation');
+        if (visit && visit.transferSize > 0)
+            return; // the server sent or confirmed this page just now
+        fetch(location.href, { cache: 'no-cache' })
+            .then((response) => (response.ok ? response.text() : ''))
+            .then((page) => {
+                const mine = usedNames(document.documentElement.outerHTML);
+                if (page && usedNames(page) !== mine)
+                    offerNewVersion();
+            })
+            .catch(() => { /* offline: the page works as it is */ });
     }
+
+    // The versioned files a page names (skalix.1f1529d0.wasm, ...): another
+    // version names others.
+    const usedNames = (page) => [...new Set(page.match(/[\w@-]+\.[0-9a-f]{8}\.\w+/g))].sort().join();
+
+    // The files this visit fetched, for the service worker to keep.
+    const usedFiles = () => performance.getEntriesByType('resource').map((entry) => entry.name)
+        .filter((name) => new URL(name).origin === location.origin);
+
+    let atWork = false;
+    form.addEventListener('input', () => { atWork = true; }, { once: true });
+    form.addEventListener('click', () => { atWork = true; }, { once: true });
+
+    function offerNewVersion() {
+        if (!atWork) {
+            location.reload();
+            return;
+        }
+        byId('newVersion').hidden = false;
+    }
+    byId('reload').addEventListener('click', () => location.reload());
 })();

@@ -30,8 +30,10 @@ const types = {
 
 // Serves the folder; resolves to the running server once it listens. Each
 // request is counted in server.requests, and each file sent whole (not
-// "not modified") in server.sent, by path.
-export function serve(folder, port = 0) {
+// "not modified") in server.sent, by path. With keepSeconds, every answer
+// says it may be kept that long unasked (Cache-Control: max-age), as a
+// browser decides for itself on a page that is old enough.
+export function serve(folder, port = 0, { keepSeconds } = {}) {
     const root = resolve(folder);
     const server = createServer((request, response) => {
         const path = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
@@ -49,6 +51,8 @@ export function serve(folder, port = 0) {
             const modified = new Date(Math.floor(stat.mtimeMs / 1000) * 1000);
             const etag = `"${stat.size.toString(16)}-${Math.floor(stat.mtimeMs).toString(16)}"`;
             const headers = { 'Last-Modified': modified.toUTCString(), ETag: etag };
+            if (keepSeconds)
+                headers['Cache-Control'] = `max-age=${keepSeconds}`;
             server.requests.set(path, (server.requests.get(path) || 0) + 1);
             const since = request.headers['if-modified-since'];
             if (request.headers['if-none-match'] === etag

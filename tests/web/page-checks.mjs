@@ -44,3 +44,45 @@ export function textCut() {
     }
     return problems;
 }
+
+// What is wrong with the page as it is printed (print media): a button or
+// slider shown, a caret that may print, a value or caption that is not
+// dark on white by 4.5:1 at least.
+export function onPaperProblems() {
+    const rgb = (colour) => colour.match(/[\d.]+/g).map(Number);
+    const luminance = (colour) => {
+        const [r, g, b] = rgb(colour).slice(0, 3).map((c) => {
+            const v = c / 255;
+            return v <= 0.04045 ? v / 12.92 : ((v + 0.055) / 1.055) ** 2.4;
+        });
+        return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+    };
+    const background = (element) => {
+        for (let at = element; at; at = at.parentElement) {
+            const colour = getComputedStyle(at).backgroundColor;
+            if (rgb(colour)[3] !== 0)
+                return colour;
+        }
+        return 'rgb(255, 255, 255)';
+    };
+    const problems = [];
+    for (const control of document.querySelectorAll('#FormSkalix .c')) {
+        if (!control.getClientRects().length)
+            continue;
+        if (control.matches('button, input[type="range"]')) {
+            problems.push(`${control.id} is printed`);
+            continue;
+        }
+        const text = control.matches('input') ? control.value : control.textContent;
+        if (!text.trim())
+            continue;
+        const style = getComputedStyle(control);
+        if (control.matches('input') && style.caretColor !== 'rgba(0, 0, 0, 0)')
+            problems.push(`${control.id} prints a caret`);
+        const [fore, back] = [luminance(style.color), luminance(background(control))];
+        const ratio = (Math.max(fore, back) + 0.05) / (Math.min(fore, back) + 0.05);
+        if (ratio < 4.5 || back < 0.9)
+            problems.push(`${control.id} ("${text.slice(0, 12)}") is printed ${style.color} on ${background(control)}`);
+    }
+    return problems;
+}

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The site as a teacher uses it, in the browser engine SKALIX_ENGINE names
-// (chromium, firefox or webkit), served on 127.0.0.1 from SKALIX_SITE: the
-// page opens with 2,6 and every caption and value whole, in grade and in
-// MSS mode; typing 47 as the maximum and 30 as the reached points gives
-// 3,4; every preset and clearing gives its grade, and "Berechnen" and the
-// presets put the focus into the key; the help box opens, closes with OK
-// and with Esc, and gives the focus back; a slider moves by the keyboard;
-// and no page error on the way.
+// (chromium, firefox or webkit): served on 127.0.0.1 from SKALIX_SITE, or,
+// where SKALIX_FILE names the page in one file, opened from disk. The page
+// opens with 2,6 and every caption and value whole, in grade and in MSS
+// mode, the caret at the end of the first key field; a reload starts
+// afresh, fields, sliders and grade together; typing 47 as the maximum and
+// 30 as the reached points gives 3,4; every preset and clearing gives its
+// grade, and "Berechnen" and the presets put the focus into the key; the
+// help box opens, closes with OK and with Esc, and gives the focus back; a
+// slider moves by the keyboard; and no page error on the way.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
+import { pathToFileURL } from 'node:url';
 import { eventually, open } from './browsers.mjs';
 import { textCut } from './page-checks.mjs';
 import { serve } from '../../scripts/web/serve.mjs';
@@ -18,7 +21,8 @@ let server;
 let page;
 
 before(async () => {
-    server = await serve(process.env.SKALIX_SITE);
+    if (!process.env.SKALIX_FILE)
+        server = await serve(process.env.SKALIX_SITE);
     page = await open(engine);
 });
 
@@ -35,9 +39,32 @@ async function wholeTexts() {
     assert.deepEqual(await page.evaluate(textCut), []);
 }
 
-test('the page opens with 2,6', async () => {
-    await page.goto(`http://127.0.0.1:${server.address().port}/`);
+const address = () => (server ? `http://127.0.0.1:${server.address().port}/`
+    : pathToFileURL(process.env.SKALIX_FILE).href);
+const inUse = () => page.evaluate(() => !document.getElementById('Text1').disabled);
+const values = () => page.evaluate(() => ['Text1', 'HScroll1', 'Text2', 'HScroll2', 'Text3', 'Text4(0)']
+    .map((id) => document.getElementById(id).value).join(' '));
+
+test('the page opens with 2,6, its controls in use', async () => {
+    await page.goto(address());
     await eventually('Text3', result, '2,6');
+    await eventually('the controls in use', inUse, true);
+});
+
+test('typing at once goes after the first key field\'s text, as on the desktop', async () => {
+    await eventually('the focus', focused, 'Text4(0)');
+    await page.type('95');
+    await eventually('Text4(0)', () => page.value('Text4(0)'), '10095');
+});
+
+test('a reload starts afresh: fields, sliders and grade together', async () => {
+    await page.evaluate(() => document.getElementById('HScroll1').focus());
+    await page.press('ArrowLeft');
+    await page.typeInto('Text2', '60');
+    await eventually('Text3', result, '1,0'); // 60 of 99 on a key whose top is 10095
+    await page.reload();
+    await eventually('the controls in use', inUse, true);
+    await eventually('the values', values, '100 100 75 75 2,6 100');
 });
 
 test('no caption or value is cut', wholeTexts);
