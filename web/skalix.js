@@ -72,9 +72,11 @@
 
     // Modal, titled "Skalix", one OK button; Esc closes it too. The focus
     // goes back where it was. Messages that come while one is open wait
-    // their turn. The program's line breaks are carriage returns. A screen
-    // reader reads the text with the OK button it comes to (the dialog is
-    // an alert dialog, the text the button's description).
+    // their turn. The program's line breaks are carriage returns. The box is
+    // an alert dialog described by its text, and takes the focus itself
+    // once it is open: a screen reader then reads the text, and reads it
+    // once (shown, the text is hidden from screen readers, which would read
+    // the box's contents as well as its description).
     const box = byId('messageBox');
     const messages = [];
     let focusBeforeBox = null;
@@ -97,10 +99,20 @@
             focusBeforeBox = document.activeElement;
         byId('messageText').textContent = text.replace(/\r\n?/g, '\n');
         box.showModal();
-        byId('messageOk').focus();
+        // showModal puts the focus on OK; the box takes it over a moment
+        // later, once the browser has told a screen reader of the box, so
+        // that the box is read, its text with it. Tab reaches OK.
+        setTimeout(() => box.open && box.focus(), 100);
     }
 
     byId('messageOk').addEventListener('click', () => box.close());
+    // On the box itself, Enter and Space are its OK.
+    box.addEventListener('keydown', (event) => {
+        if (event.target === box && (event.key === 'Enter' || event.key === ' ')) {
+            event.preventDefault();
+            box.close();
+        }
+    });
     box.addEventListener('close', showNextMessage);
 
     // --- What a screen reader is told ---------------------------------------

@@ -9,7 +9,8 @@
 # ("100", never "10"), that a slider is presented as a slider, that a Tab
 # from one field to the next says the next once (name, role, value, tool
 # tip) and nothing of the one left, that typing 60 into the reached points
-# is followed by the new grade, 3,6, and that the MSS preset, which moves
+# is followed by the new grade, 3,6, that the help ("?") has its text read,
+# once, and that the MSS preset, which moves
 # the focus into the key, has the field it moved to spoken, then the points.
 # Skipped (77) only where a tool it needs is not installed.
 # Usage: orca_smoke.sh SKALIX
@@ -75,8 +76,11 @@ echo "== 60 typed into the reached points"
 said=$(press_until '3,6' 6 0) || { echo "$said"; exit 1; }
 echo "$said"
 
+echo "== The help: its text read once"
+help_read_once tab_until Hilfe
+
 echo "== The MSS preset: the field it moves the focus to, then the points"
-press_until 'Standard MSS' Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab >/dev/null || exit 1
+tab_until 'Standard MSS' >/dev/null || exit 1
 from=$(next_line)
 xdotool key space
 heard '[0-9]+ Punkte?\.?$' "$from" >/dev/null || exit 1

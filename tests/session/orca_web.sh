@@ -1,19 +1,24 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What a blind teacher hears of the web page: the site served on 127.0.0.1
-# in Chromium, with the Orca screen reader, on a desktop of its own
-# (session.sh). The page opens with the focus in the key's first field;
-# Tab brings the maximum points and the reached points, each spoken with its
-# name and value; typing 60 there is followed by the new grade, "Note 3,6",
-# from the page's live region. Skipped (77) only where a tool it needs is
-# not installed.
-# Usage: orca_web.sh SITE_FOLDER
+# in Chromium or Firefox, with the Orca screen reader, on a desktop of its
+# own (session.sh). The page opens with the focus in the key's first field;
+# Tab brings the maximum points and the reached points, each spoken with
+# its name and value; typing 60 there is followed by the new grade, "Note
+# 3,6", from the page's live region; the help ("?") has its text read,
+# once. Skipped (77) only where a tool it needs is not installed.
+# Usage: orca_web.sh SITE_FOLDER chromium|firefox
 set -uo pipefail
 site=$(realpath "$1")
+browser=$2
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/session.sh"
 
-require chromium node xdotool
+case $browser in
+chromium) require chromium node xdotool ;;
+firefox) require firefox-esr node xdotool ;;
+*) fail "no such browser: $browser" ;;
+esac
 in_own_session "$@"
 work=$(mktemp -d)
 trap cleanup EXIT
@@ -27,19 +32,32 @@ address=$(grep -o 'http://[^ ]*' "$work/serve.log")
 
 echo "== The page opens, the focus in the first field of the key"
 from=$(next_line)
-chromium --no-sandbox --force-renderer-accessibility --user-data-dir="$work/chromium" \
-    --no-first-run --disable-background-networking --disable-component-update --disable-sync \
-    --disable-default-apps --password-store=basic --window-size=900,760 --app="$address" \
-    >"$work/chromium.log" 2>&1 &
-said=$(heard 'Obergrenze für Note 1,0' "$from") || { echo "$said"; tail -n 5 "$work/chromium.log"; exit 1; }
+if [ "$browser" = chromium ]; then
+    chromium --no-sandbox --force-renderer-accessibility --user-data-dir="$work/chromium" \
+        --no-first-run --disable-background-networking --disable-component-update \
+        --disable-sync --disable-default-apps --password-store=basic --window-size=900,760 \
+        --app="$address" >"$work/browser.log" 2>&1 &
+else
+    # A profile of its own that asks nothing and fetches nothing.
+    mkdir -p "$work/firefox"
+    cat >"$work/firefox/user.js" <<'PREFS'
+user_pref("browser.shell.checkDefaultBrowser", false);
+user_pref("datareporting.policy.dataSubmissionEnabled", false);
+user_pref("app.update.enabled", false);
+user_pref("browser.aboutwelcome.enabled", false);
+user_pref("network.captive-portal-service.enabled", false);
+user_pref("network.connectivity-service.enabled", false);
+user_pref("accessibility.force_disabled", -1);
+PREFS
+    GNOME_ACCESSIBILITY=1 firefox-esr --no-remote --kiosk --profile "$work/firefox" \
+        --width 900 --height 760 "$address" >"$work/browser.log" 2>&1 &
+fi
+said=$(heard 'Obergrenze für Note 1,0' "$from") || { echo "$said"; tail -n 5 "$work/browser.log"; exit 1; }
 echo "$said"
 
 echo "== Tab through the key to the maximum points"
-tabs=()
-for _ in $(seq 52); do tabs+=(Tab); done
 from=$(next_line)
-xdotool key --delay 60 "${tabs[@]}"
-said=$(heard 'Maximalpunkte' "$from") || { echo "$said"; exit 1; }
+said=$(tab_until 'Maximalpunkte') || { echo "$said"; exit 1; }
 echo "$said" | tail -n 3
 spoken_since "$from" | grep -q '100' || fail "the maximum points' value, 100, was not spoken"
 
@@ -51,4 +69,7 @@ spoken_since "$from" | grep -q '75' || fail "the reached points' value, 75, was 
 echo "== 60 typed there"
 said=$(press_until 'Note 3,6' ctrl+a 6 0) || { echo "$said"; exit 1; }
 echo "$said"
+
+echo "== The help: its text read once"
+help_read_once tab_until Hilfe
 echo "PASS"

@@ -64,7 +64,10 @@ in_own_session() {
     [ "$(id -u)" -eq 0 ] || world=(--user --map-current-user "${world[@]}")
     local session
     session=skalix-session-$$-$(date +%s%N)
-    SKALIX_IN_SESSION=$session unshare "${world[@]}" dbus-run-session -- "$0" "$@"
+    # The namespace's first process, which takes over the processes whose
+    # parent ends, is a shell: it ends them quietly, and D-Bus runs under it.
+    SKALIX_IN_SESSION=$session unshare "${world[@]}" bash -c 'dbus-run-session -- "$@"; exit $?' bash \
+        "$0" "$@"
     local status=$?
     local left
     left=$(started_by "$session")
@@ -185,15 +188,16 @@ PYTHON
 }
 
 # Ends every process the test started (asked first, then made to), and
-# removes $work. Only the namespace's own processes are seen here; its
-# first one, dbus-run-session, ends the bus itself once the test has ended.
+# removes $work. Only the namespace's own processes are seen here; the bus
+# (dbus-run-session and its daemon) ends itself once the test has ended.
 cleanup() {
     others() {
         local proc pid
         for proc in /proc/[0-9]*; do
             pid=${proc#/proc/}
             [ "$pid" = 1 ] || [ "$pid" = $$ ] || [ "$pid" = "$BASHPID" ] && continue
-            [ "$(cut -d' ' -f4 "$proc/stat" 2>/dev/null)" = 1 ] &&
+            [ "$(cat "$proc/comm" 2>/dev/null)" = dbus-run-sessio ] && continue
+            [ "$(cut -d' ' -f4 "$proc/stat" 2>/dev/null)" = "$PPID" ] &&
                 [ "$(cat "$proc/comm" 2>/dev/null)" = dbus-daemon ] && continue
             [ -e "$proc" ] && echo "$pid"
         done
@@ -208,16 +212,23 @@ cleanup() {
     done
     [ -n "$left" ] && kill -KILL $left 2>/dev/null
     wait 2>/dev/null
+    # SKALIX_KEEP_SESSION=FOLDER keeps the logs, for a look at what happened.
+    [ -n "${SKALIX_KEEP_SESSION:-}" ] && cp -r "$work" "$SKALIX_KEEP_SESSION"
     rm -rf "$work"
 }
 
 # The next line of Orca's log.
 next_line() { echo $(($(wc -l <"$orca_log") + 1)); }
 
-# What Orca spoke since line $1 of its log, one utterance a line.
+# What Orca spoke since line $1 of its log, one utterance a line (an
+# utterance of several lines, such as a message's text, joined by blanks).
 spoken_since() {
-    tail -n +"$1" "$orca_log" | tr -d '\r' |
-        sed -n "s/^.* - SPEECH OUTPUT: '\(.*\)' *{'established.*$/\1/p"
+    tail -n +"$1" "$orca_log" | tr -d '\r' | awk '
+        speaking { text = text " " $0 }
+        !speaking && / - SPEECH OUTPUT: \x27/ { speaking = 1; text = $0; sub(/^.* - SPEECH OUTPUT: \x27/, "", text) }
+        speaking && /\x27 *\{\x27established/ {
+            sub(/\x27 *\{\x27established.*$/, "", text); gsub(/ +/, " ", text); print text; speaking = 0
+        }'
 }
 
 # heard PATTERN LINE: waits for Orca to speak words matching the pattern
@@ -243,4 +254,43 @@ press_until() {
     from=$(next_line)
     xdotool key --delay 150 "$@" 2>/dev/null
     heard "$pattern" "$from"
+}
+
+# tab_until PATTERN: presses Tab, one at a time, until Orca speaks words
+# matching the pattern, and prints what it said; after 80 Tabs fails with
+# what it did say. Each Tab waits for Orca to speak of where the focus went
+# (up to 3 s; a browser's screen reader may take a Tab for its own, as it
+# changes from browse to focus mode), so that a slow machine does not make
+# it Tab past the place.
+tab_until() {
+    local from said count
+    from=$(next_line)
+    for _ in $(seq 80); do
+        count=$(spoken_since "$from" | grep -cvx 'tab *')
+        xdotool key Tab
+        for _ in $(seq 60); do
+            said=$(spoken_since "$from")
+            grep -qE -- "$1" <<<"$said" && { echo "$said"; return 0; }
+            [ "$(grep -cvx 'tab *' <<<"$said")" -gt "$count" ] && break
+            sleep 0.05
+        done
+    done
+    heard "$1" "$from"
+}
+
+# help_read_once COMMAND...: the command brings the focus to "?" (Hilfe); Space
+# opens the help, whose text Orca must read, and read once, and Escape
+# closes it again.
+help_read_once() {
+    local from said
+    said=$("$@") || { echo "$said"; exit 1; }
+    from=$(next_line)
+    xdotool key space
+    said=$(heard 'Punktefeld ausfüllen' "$from") || { echo "$said"; exit 1; }
+    sleep 2 # anything more Orca has to say of it
+    said=$(spoken_since "$from")
+    echo "$said"
+    [ "$(grep -o 'Punktefeld ausfüllen' <<<"$said" | wc -l)" = 1 ] ||
+        fail "the help text was not read once"
+    xdotool key Escape
 }

@@ -102,12 +102,12 @@ test('in MSS mode no caption or value is cut', async () => {
     await eventually('Text3', result, '3,4');
 });
 
-test('the help box opens, OK closes it, the focus comes back', async () => {
+test('the help box opens with the focus on it, Enter closes it, the focus comes back', async () => {
     await page.click('Command5');
     await eventually('the box', boxOpen, true);
     const text = await page.evaluate(() => document.getElementById('messageText').textContent);
     assert.ok(text.includes("'life'") && text.endsWith('Wendrisch'), text);
-    await eventually('the focus', focused, 'messageOk');
+    await eventually('the focus', focused, 'messageBox');
     await page.press('Enter');
     await eventually('the box', boxOpen, false);
     await eventually('the focus', focused, 'Command5');

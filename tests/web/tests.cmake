@@ -49,15 +49,19 @@ add_test(NAME web_page COMMAND ${NODE} --test --test-reporter=spec ${web_tests}/
 set_tests_properties(web_page PROPERTIES
                      ENVIRONMENT SKALIX_NAMES=${SKALIX_WEB_BUILD_DIR}/page/names.json)
 
-# What a blind teacher hears of the page: Orca with it in Chromium.
-add_test(NAME web_orca
-         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/session/orca_web.sh ${SKALIX_WEB_SITE_DIR})
+# What a blind teacher hears of the page: Orca with it in Chromium and in
+# Firefox.
+foreach(browser chromium firefox)
+    add_test(NAME web_orca_${browser}
+             COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/session/orca_web.sh ${SKALIX_WEB_SITE_DIR} ${browser})
+endforeach()
 
-set(tests web_differential ${web_tests_run} web_page web_orca)
+set(tests web_differential ${web_tests_run} web_page web_orca_chromium web_orca_firefox)
 set_tests_properties(${tests} PROPERTIES FIXTURES_REQUIRED web TIMEOUT 400
                      SKIP_RETURN_CODE 77)
 foreach(test IN LISTS tests)
     set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT SKALIX_SITE=${SKALIX_WEB_SITE_DIR})
 endforeach()
 set_tests_properties(web_build web_packages ${tests} PROPERTIES LABELS web)
-set_tests_properties(web_orca web_site_webkit web_file_webkit PROPERTIES LABELS "web;session")
+set_tests_properties(web_orca_chromium web_orca_firefox web_site_webkit web_file_webkit
+                     PROPERTIES LABELS "web;session")
