@@ -37,13 +37,13 @@ start_skalix() {
     wait_until "the Skalix window did not appear" "$work/skalix.log" find_window
     find_window
     wait_until "Orca did not learn of Skalix" "$orca_log" \
-        sh -c "tail -n +$1 '$orca_log' | grep -q 'children-changed:add.*application | Skalix'"
+        sh -c "tail -c +$1 '$orca_log' | grep -q 'children-changed:add.*application | Skalix'"
     xdotool windowfocus --sync "$(xwininfo -root | awk '/Window id:/ { print $4 }')" 2>/dev/null
     xdotool windowactivate --sync "$window" 2>/dev/null
 }
 
 echo "== The window opens"
-from=$(next_line)
+from=$(log_mark)
 start_skalix "$from"
 heard 'Skalix - von' "$from" || exit 1
 
@@ -61,7 +61,7 @@ echo "$said"
 grep -qE "^10( |$)|'10 " <<<"$said" && fail "100 was spoken as 10"
 
 echo "== Tab on to the reached points: spoken once, nothing of the field left"
-from=$(next_line)
+from=$(log_mark)
 xdotool key Tab
 heard 'tatsächlich erreicht' "$from" >/dev/null || exit 1 # the tool tip, last
 sleep 1 # anything more Orca has to say of it
@@ -81,7 +81,7 @@ help_read_once tab_until Hilfe
 
 echo "== The MSS preset: the field it moves the focus to, then the points"
 tab_until 'Standard MSS' >/dev/null || exit 1
-from=$(next_line)
+from=$(log_mark)
 xdotool key space
 heard '[0-9]+ Punkte?\.?$' "$from" >/dev/null || exit 1
 said=$(spoken_since "$from")

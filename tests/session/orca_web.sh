@@ -31,14 +31,15 @@ wait_until "the site was not served" "$work/serve.log" grep -q "^Serving" "$work
 address=$(grep -o 'http://[^ ]*' "$work/serve.log")
 
 echo "== The page opens, the focus in the first field of the key"
-from=$(next_line)
+from=$(log_mark)
 if [ "$browser" = chromium ]; then
     chromium --no-sandbox --force-renderer-accessibility --user-data-dir="$work/chromium" \
         --no-first-run --disable-background-networking --disable-component-update \
         --disable-sync --disable-default-apps --password-store=basic --window-size=900,760 \
         --app="$address" >"$work/browser.log" 2>&1 &
 else
-    # A profile of its own that asks nothing and fetches nothing.
+    # A profile of its own that asks nothing, fetches nothing and opens no
+    # tab of its own (such as the privacy notice of a first start).
     mkdir -p "$work/firefox"
     cat >"$work/firefox/user.js" <<'PREFS'
 user_pref("browser.shell.checkDefaultBrowser", false);
@@ -48,6 +49,11 @@ user_pref("browser.aboutwelcome.enabled", false);
 user_pref("network.captive-portal-service.enabled", false);
 user_pref("network.connectivity-service.enabled", false);
 user_pref("accessibility.force_disabled", -1);
+user_pref("datareporting.policy.firstRunURL", "");
+user_pref("toolkit.telemetry.reportingpolicy.firstRun", false);
+user_pref("browser.startup.homepage_override.mstone", "ignore");
+user_pref("startup.homepage_welcome_url", "");
+user_pref("startup.homepage_welcome_url.additional", "");
 PREFS
     GNOME_ACCESSIBILITY=1 firefox-esr --no-remote --kiosk --profile "$work/firefox" \
         --width 900 --height 760 "$address" >"$work/browser.log" 2>&1 &
@@ -56,7 +62,7 @@ said=$(heard 'Obergrenze für Note 1,0' "$from") || { echo "$said"; tail -n 5 "$
 echo "$said"
 
 echo "== Tab through the key to the maximum points"
-from=$(next_line)
+from=$(log_mark)
 said=$(tab_until 'Maximalpunkte') || { echo "$said"; exit 1; }
 echo "$said" | tail -n 3
 spoken_since "$from" | grep -q '100' || fail "the maximum points' value, 100, was not spoken"

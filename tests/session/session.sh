@@ -217,13 +217,14 @@ cleanup() {
     rm -rf "$work"
 }
 
-# The next line of Orca's log.
-next_line() { echo $(($(wc -l <"$orca_log") + 1)); }
+# Where Orca's log goes on from now: its next byte, so that a look at what
+# is new reads only that, however long the log has grown.
+log_mark() { echo $(($(stat -c %s "$orca_log") + 1)); }
 
-# What Orca spoke since line $1 of its log, one utterance a line (an
+# What Orca spoke since byte $1 of its log, one utterance a line (an
 # utterance of several lines, such as a message's text, joined by blanks).
 spoken_since() {
-    tail -n +"$1" "$orca_log" | tr -d '\r' | awk '
+    tail -c +"$1" "$orca_log" | tr -d '\r' | awk '
         speaking { text = text " " $0 }
         !speaking && / - SPEECH OUTPUT: \x27/ { speaking = 1; text = $0; sub(/^.* - SPEECH OUTPUT: \x27/, "", text) }
         speaking && /\x27 *\{\x27established/ {
@@ -231,15 +232,17 @@ spoken_since() {
         }'
 }
 
-# heard PATTERN LINE: waits for Orca to speak words matching the pattern
-# after line LINE of its log (Orca takes its time over the focus), and
-# prints them; after a minute fails with what it did say.
+# heard PATTERN MARK: waits for Orca to speak words matching the pattern
+# after MARK in its log (Orca takes its time over the focus), and
+# prints them; after a minute fails, saying on stderr what it did say.
 heard() {
     local started=$SECONDS
     until spoken_since "$2" | grep -E -- "$1"; do
         if ((SECONDS - started >= session_wait)); then
-            echo "FAIL: Orca did not say /$1/; it said:"
-            spoken_since "$2" | sed 's/^/    /'
+            {
+                echo "FAIL: Orca did not say /$1/; it said:"
+                spoken_since "$2" | sed 's/^/    /'
+            } >&2
             exit 1
         fi
         sleep 0.1
@@ -251,27 +254,35 @@ heard() {
 press_until() {
     local pattern=$1 from
     shift
-    from=$(next_line)
+    from=$(log_mark)
     xdotool key --delay 150 "$@" 2>/dev/null
     heard "$pattern" "$from"
 }
 
 # tab_until PATTERN: presses Tab, one at a time, until Orca speaks words
 # matching the pattern, and prints what it said; after 80 Tabs fails with
-# what it did say. Each Tab waits for Orca to speak of where the focus went
-# (up to 3 s; a browser's screen reader may take a Tab for its own, as it
-# changes from browse to focus mode), so that a slow machine does not make
-# it Tab past the place.
+# what it did say. After each Tab it waits until Orca has spoken of where
+# the focus went and then been quiet for 0.3 s (up to 5 s; a
+# browser's screen reader may take a Tab for its own, as it changes from
+# browse to focus mode), so that neither a slow machine nor the late words
+# of a place left make it Tab past the place.
 tab_until() {
-    local from said count
-    from=$(next_line)
+    local from said before last now quiet
+    from=$(log_mark)
     for _ in $(seq 80); do
-        count=$(spoken_since "$from" | grep -cvx 'tab *')
+        before=$(spoken_since "$from" | grep -cvx 'tab *')
         xdotool key Tab
-        for _ in $(seq 60); do
+        last=$before quiet=0
+        for _ in $(seq 100); do
             said=$(spoken_since "$from")
             grep -qE -- "$1" <<<"$said" && { echo "$said"; return 0; }
-            [ "$(grep -cvx 'tab *' <<<"$said")" -gt "$count" ] && break
+            now=$(grep -cvx 'tab *' <<<"$said")
+            if [ "$now" -ne "$last" ]; then
+                last=$now quiet=0
+            elif [ "$now" -gt "$before" ]; then
+                quiet=$((quiet + 1))
+                [ "$quiet" -ge 6 ] && break
+            fi
             sleep 0.05
         done
     done
@@ -284,7 +295,7 @@ tab_until() {
 help_read_once() {
     local from said
     said=$("$@") || { echo "$said"; exit 1; }
-    from=$(next_line)
+    from=$(log_mark)
     xdotool key space
     said=$(heard 'Punktefeld ausfüllen' "$from") || { echo "$said"; exit 1; }
     sleep 2 # anything more Orca has to say of it
