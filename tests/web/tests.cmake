@@ -39,13 +39,13 @@ foreach(engine chromium firefox webkit)
     endif()
     foreach(form site file)
         add_test(NAME web_${form}_${engine}
-                 COMMAND ${launch} ${NODE} --test --test-reporter=spec ${web_tests}/site.test.mjs)
+                 COMMAND ${launch} ${NODE} --test --test-reporter=tap ${web_tests}/site.test.mjs)
         set_tests_properties(web_${form}_${engine} PROPERTIES ENVIRONMENT SKALIX_ENGINE=${engine})
         list(APPEND web_tests_run web_${form}_${engine})
     endforeach()
     set_property(TEST web_file_${engine} APPEND PROPERTY ENVIRONMENT SKALIX_FILE=${web_file})
 endforeach()
-add_test(NAME web_page COMMAND ${NODE} --test --test-reporter=spec ${web_tests}/page.test.mjs)
+add_test(NAME web_page COMMAND ${NODE} --test --test-reporter=tap ${web_tests}/page.test.mjs)
 set_tests_properties(web_page PROPERTIES
                      ENVIRONMENT SKALIX_NAMES=${SKALIX_WEB_BUILD_DIR}/page/names.json)
 
