@@ -6,7 +6,7 @@
 # Usage: on_x11.sh WIDTHxHEIGHT COMMAND [ARGUMENT ...]
 set -uo pipefail
 source "$(dirname "$0")/session.sh"
-require Xvfb
+require Xvfb xprop
 in_own_session "$@"
 screen=$1
 shift
