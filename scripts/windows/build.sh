@@ -18,6 +18,12 @@ scripts/setup.sh g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64
 SKALIX_WINDOWS_QT=$(scripts/windows/static-qt.sh)
 export SKALIX_WINDOWS_QT
 
+# A folder configured before the build went to Ninja cannot change its
+# generator; it is configured afresh.
+cache=build-windows/CMakeCache.txt
+if [ -f $cache ] && ! grep -qx 'CMAKE_GENERATOR:INTERNAL=Ninja' $cache; then
+    rm -rf $cache build-windows/CMakeFiles
+fi
 cmake --preset windows "$@" >/dev/null
 cmake --build --preset windows --parallel "$(nproc)"
 rm -f build-windows/Skalix-*-win64-*
