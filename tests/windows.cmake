@@ -4,8 +4,10 @@
 # no desktop of Linux's, the real skalix.exe on a virtual X display (its
 # screenshot goes to build-windows/skalix-under-wine.png), the version
 # information of the program and its installer, the installer's pages, and
-# the installer with its uninstaller. They share one Wine prefix in the
-# Windows build folder and so run one at a time.
+# the installer with its uninstaller. The Qt Test classes draw offscreen and
+# run side by side in a Wine prefix with no display; the tests on a display
+# share another and run one at a time, as a Wine session keeps the display
+# it began with. Both prefixes are made in the Windows build folder.
 
 set(SKALIX_WINDOWS_BUILD_DIR ${PROJECT_SOURCE_DIR}/build-windows CACHE PATH
     "Where scripts/windows/build.sh builds (the windows preset's folder)")
@@ -25,6 +27,7 @@ foreach(suite numbertext percentagekeys liveevaluation presets numbersasqt helpt
     add_test(NAME windows_tst_${suite}
              COMMAND ${windows_scripts}/wine-test.sh ${win}/${program}.exe ${class})
     set_tests_properties(windows_tst_${suite} PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+    list(APPEND offscreen windows_tst_${suite})
 endforeach()
 set_tests_properties(windows_tst_highdpi PROPERTIES ENVIRONMENT
     "QT_SCALE_FACTOR=2;QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_BINARY_DIR}/large-screen.json")
@@ -32,6 +35,7 @@ add_test(NAME windows_tst_focusanddrawing_windowsstyle
          COMMAND ${windows_scripts}/wine-test.sh ${win}/tst_desktop.exe TestFocusAndDrawing)
 set_tests_properties(windows_tst_focusanddrawing_windowsstyle PROPERTIES
                      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_STYLE_OVERRIDE=windows")
+list(APPEND offscreen windows_tst_focusanddrawing_windowsstyle)
 
 set(setup ${win}/Skalix-${PROJECT_VERSION}-win64-setup.exe)
 add_test(NAME windows_skalix
@@ -43,10 +47,16 @@ add_test(NAME windows_installer COMMAND ${windows_scripts}/installer.sh ${setup}
 
 get_property(tests DIRECTORY PROPERTY TESTS)
 list(FILTER tests INCLUDE REGEX "^windows_")
-set_tests_properties(${tests} PROPERTIES LABELS windows RESOURCE_LOCK wine)
+set_tests_properties(${tests} PROPERTIES LABELS windows)
 list(REMOVE_ITEM tests windows_build)
 set_tests_properties(${tests} PROPERTIES FIXTURES_REQUIRED windows TIMEOUT 300)
-# Each test's own Wine prefix environment: the build folder's.
-foreach(test IN LISTS tests)
+set(on_display ${tests})
+list(REMOVE_ITEM on_display ${offscreen})
+set_tests_properties(${on_display} PROPERTIES RESOURCE_LOCK wine)
+foreach(test IN LISTS on_display)
     set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT SKALIX_WINEPREFIX=${win}/wineprefix)
+endforeach()
+foreach(test IN LISTS offscreen)
+    set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT SKALIX_WINEPREFIX=${win}/wineprefix-offscreen)
+    set_property(TEST ${test} PROPERTY ENVIRONMENT_MODIFICATION DISPLAY=unset:)
 endforeach()

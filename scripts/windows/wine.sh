@@ -24,11 +24,17 @@ if [ "${1:-}" = "--stop" ]; then
     exit 0
 fi
 
+# Tests start in parallel; the first of them makes the prefix while the
+# others wait for it.
+mkdir -p "$WINEPREFIX"
+exec {prefix_lock}>"$WINEPREFIX.lock"
+flock "$prefix_lock"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    mkdir -p "$WINEPREFIX"
     "$wine" wineboot --init >/dev/null 2>&1
     /usr/lib/wine/wineserver --wait
 fi
+flock --unlock "$prefix_lock"
+exec {prefix_lock}>&-
 
 # Wine keeps the host's QT_* variables from Windows programs (they would
 # confuse a Windows Qt), so the ones set here (QT_QPA_PLATFORM,
