@@ -263,6 +263,14 @@ heard() {
     done
 }
 
+# Waits until Orca has said nothing for a second (up to a minute).
+orca_quiet() {
+    local size started=$SECONDS
+    until size=$(stat -c %s "$orca_log") && sleep 1 && [ "$(stat -c %s "$orca_log")" = "$size" ]; do
+        ((SECONDS - started < session_wait)) || fail "Orca did not fall quiet"
+    done
+}
+
 # press_until PATTERN KEY...: presses the keys, then waits for Orca to speak
 # words matching the pattern.
 press_until() {
