@@ -6,8 +6,9 @@
 # information of the program and its installer, the installer's pages, and
 # the installer with its uninstaller. The Qt Test classes draw offscreen and
 # run side by side in a Wine prefix with no display; the tests on a display
-# share another and run one at a time, as a Wine session keeps the display
-# it began with. Both prefixes are made in the Windows build folder.
+# each start a display of their own and run one at a time in each of the
+# prefixes they share, as a Wine session keeps the display it began with.
+# The prefixes are made in the Windows build folder.
 
 set(SKALIX_WINDOWS_BUILD_DIR ${PROJECT_SOURCE_DIR}/build-windows CACHE PATH
     "Where scripts/windows/build.sh builds (the windows preset's folder)")
@@ -50,12 +51,16 @@ list(FILTER tests INCLUDE REGEX "^windows_")
 set_tests_properties(${tests} PROPERTIES LABELS windows)
 list(REMOVE_ITEM tests windows_build)
 set_tests_properties(${tests} PROPERTIES FIXTURES_REQUIRED windows TIMEOUT 300)
-set(on_display ${tests})
-list(REMOVE_ITEM on_display ${offscreen})
-set_tests_properties(${on_display} PROPERTIES RESOURCE_LOCK wine)
+set(on_display windows_skalix windows_installer_pages windows_installer)
 foreach(test IN LISTS on_display)
     set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT SKALIX_WINEPREFIX=${win}/wineprefix)
 endforeach()
+# The installer's tests add "-installer" to the prefix's name: they share
+# one, the program's test another, and the two run side by side. They
+# take longest, so they start first.
+set_tests_properties(windows_skalix PROPERTIES RESOURCE_LOCK wine COST 20)
+set_tests_properties(windows_installer_pages windows_installer PROPERTIES
+                     RESOURCE_LOCK wine-installer COST 30)
 foreach(test IN LISTS offscreen)
     set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT SKALIX_WINEPREFIX=${win}/wineprefix-offscreen)
     set_property(TEST ${test} PROPERTY ENVIRONMENT_MODIFICATION DISPLAY=unset:)
