@@ -113,9 +113,9 @@ start_x_desktop() {
 }
 
 # Openbox gives up at once on a display it cannot open, and with many tests
-# at once it now and then could not open one that was up (3 starts in 300,
-# eight at a time; the cause was not found). So an openbox that ended is
-# started again.
+# at once it now and then could not open one that was up (in 3 starts of
+# 210, six or eight at a time; the cause was not found). So an openbox that
+# ended is started again.
 window_manager_runs() {
     xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id" && return 0
     if [ -z "$openbox" ] || ! kill -0 "$openbox" 2>/dev/null; then
