@@ -28,7 +28,6 @@ foreach(suite numbertext percentagekeys liveevaluation presets numbersasqt helpt
     add_test(NAME windows_tst_${suite}
              COMMAND ${windows_scripts}/wine-test.sh ${win}/${program}.exe ${class})
     set_tests_properties(windows_tst_${suite} PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
-    list(APPEND offscreen windows_tst_${suite})
 endforeach()
 set_tests_properties(windows_tst_highdpi PROPERTIES ENVIRONMENT
     "QT_SCALE_FACTOR=2;QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_BINARY_DIR}/large-screen.json")
@@ -36,7 +35,6 @@ add_test(NAME windows_tst_focusanddrawing_windowsstyle
          COMMAND ${windows_scripts}/wine-test.sh ${win}/tst_desktop.exe TestFocusAndDrawing)
 set_tests_properties(windows_tst_focusanddrawing_windowsstyle PROPERTIES
                      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_STYLE_OVERRIDE=windows")
-list(APPEND offscreen windows_tst_focusanddrawing_windowsstyle)
 
 set(setup ${win}/Skalix-${PROJECT_VERSION}-win64-setup.exe)
 add_test(NAME windows_skalix
@@ -51,6 +49,8 @@ list(FILTER tests INCLUDE REGEX "^windows_")
 set_tests_properties(${tests} PROPERTIES LABELS windows)
 list(REMOVE_ITEM tests windows_build)
 set_tests_properties(${tests} PROPERTIES FIXTURES_REQUIRED windows TIMEOUT 300)
+set(offscreen ${tests})
+list(FILTER offscreen INCLUDE REGEX "^windows_tst_")
 set(on_display windows_skalix windows_installer_pages windows_installer)
 foreach(test IN LISTS on_display)
     set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT SKALIX_WINEPREFIX=${win}/wineprefix)

@@ -77,10 +77,11 @@ function typeSixtyAtOnce() {
     step();
 }
 
-// First contentful paint of one start, and on Skalix's page the first new
-// grade; under Lighthouse's mobile throttling where asked. The floor page
-// gets nothing typed (nor a script waiting to type).
-async function start(browser, address, { throttled = false, typing = false } = {}) {
+// First contentful paint of one start of the page named, and on Skalix's
+// page the first new grade; under Lighthouse's mobile throttling where
+// asked. The floor page gets nothing typed (nor a script waiting to type).
+async function start(browser, name, throttled = false) {
+    const typing = name === 'Skalix';
     const context = await browser.createBrowserContext();
     const page = await context.newPage();
     await page.setViewport({ width: 800, height: 760 });
@@ -90,7 +91,7 @@ async function start(browser, address, { throttled = false, typing = false } = {
     }
     if (typing)
         await page.evaluateOnNewDocument(typeSixtyAtOnce);
-    await page.goto(address, { waitUntil: 'load' });
+    await page.goto(addressOf(name), { waitUntil: 'load' });
     const times = await page.evaluate(async (typing) => {
         const paint = await new Promise((done) => new PerformanceObserver((list, observer) => {
             const entry = list.getEntriesByName('first-contentful-paint')[0];
@@ -122,12 +123,11 @@ try {
         // One start of each first, not counted: the first start of a page
         // reads the browser's own files from disk.
         for (const name of ['Skalix', 'floor'])
-            await start(browser, addressOf(name), { typing: name === 'Skalix' });
+            await start(browser, name);
         for (let run = 0; run < starts; ++run) {
             for (const name of run % 2 ? ['floor', 'Skalix'] : ['Skalix', 'floor']) {
-                const typing = name === 'Skalix';
-                times[name].push(await start(browser, addressOf(name), { typing }));
-                throttledTimes[name].push(await start(browser, addressOf(name), { throttled: true, typing }));
+                times[name].push(await start(browser, name));
+                throttledTimes[name].push(await start(browser, name, true));
             }
         }
     } finally {
